@@ -1,0 +1,296 @@
+#include "CommunicationController.h"
+
+#include "CommDriverQt.h"
+#include "CommFrontendQt.h"
+#include "CommLink.h"
+#include "QFTD2XXDevice.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QMetaType>
+
+#include <cstring>
+
+CommunicationController::CommunicationController(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<uint16_t>("uint16_t");
+    qRegisterMetaType<CommErrorCode>("CommErrorCode");
+    qRegisterMetaType<QMap<uint16_t, uint16_t>>("QMap<uint16_t,uint16_t>");
+    qRegisterMetaType<QMap<uint16_t, CommErrorCode>>("QMap<uint16_t,CommErrorCode>");
+
+    connect(&m_runTimer, &QTimer::timeout, this, &CommunicationController::run);
+    m_runTimer.start(RunInterval);
+}
+
+CommunicationController::~CommunicationController()
+{
+    m_runTimer.stop();
+    unhook();
+    delete m_frontend;
+    m_frontend = nullptr;
+    delete m_link;
+    m_link = nullptr;
+    delete m_driver;
+    m_driver = nullptr;
+    delete m_device;
+    m_device = nullptr;
+}
+
+int32_t CommunicationController::comPortNumber() const
+{
+    return m_device ? m_device->comPortNumber() : -1;
+}
+
+void CommunicationController::suspend()
+{
+    m_state = Suspending;
+}
+
+void CommunicationController::resume()
+{
+    if (m_state == Suspending || m_state == Suspended)
+        m_state = Scanning;
+}
+
+void CommunicationController::run()
+{
+    // Tear-down lets the event loop run briefly; a tick must not start inside it.
+    if (m_running)
+        return;
+    m_running = true;
+    step();
+    m_running = false;
+}
+
+void CommunicationController::step()
+{
+    switch (m_state) {
+    case Scanning:
+        m_devices = QFTD2XXDevice::availableDevices();
+        m_deviceIndex = -1;
+        if (!m_devices.isEmpty())
+            m_state = Opening;
+        break;
+    case Opening:
+        openNextDevice();
+        break;
+    case Probing:
+        if (!m_activityTimer.isValid()) {
+            m_frontend->sendDeviceInfoRequest();
+            m_frontend->sendParameterRequest({36, 39});
+            m_activityTimer.start();
+        } else if (m_activityTimer.elapsed() > ProbeTimeout) {
+            m_activityTimer.invalidate();
+            m_state = Opening;
+        }
+        break;
+    case Connected:
+        if (m_activityTimer.isValid() && m_activityTimer.elapsed() > WatchdogTimeout)
+            m_state = ConnectionLost;
+        break;
+    case ConnectionLost:
+        emit disconnectedFromDevice();
+        unhook();
+        m_activityTimer.invalidate();
+        m_state = Closing;
+        break;
+    case Closing:
+        tearDown();
+        m_state = Scanning;
+        break;
+    case Suspending:
+        emit disconnectedFromDevice();
+        unhook();
+        m_activityTimer.invalidate();
+        tearDown();
+        m_state = Suspended;
+        break;
+    case Suspended:
+        break;
+    }
+}
+
+void CommunicationController::openNextDevice()
+{
+    if (m_activityTimer.isValid())
+        m_activityTimer.invalidate();
+    tearDown();
+
+    for (++m_deviceIndex; m_deviceIndex < m_devices.size(); ++m_deviceIndex) {
+        m_device = new QFTD2XXDevice(m_devices.at(m_deviceIndex), this);
+        m_device->setBaudRate(38400);
+        m_device->setDataCharacteristics(FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE);
+        m_device->setTimeout(500);
+        if (m_device->open(QIODevice::ReadWrite)) {
+            m_driver = new CommDriverQt(m_device);
+            m_link = new CommLink;
+            commLinkInit(m_link, m_driver);
+            m_frontend = new CommFrontendQt(m_link, this);
+            m_state = Probing;
+            hookUp();
+            return;
+        }
+        tearDown();
+    }
+    m_state = Scanning;
+}
+
+void CommunicationController::hookUp()
+{
+    const auto q = Qt::QueuedConnection;
+    connect(m_frontend, &CommFrontendQt::currentParametersetUpdate, this, &CommunicationController::updateParameters, q);
+    connect(m_frontend, &CommFrontendQt::motorParametersetUpdate, this, &CommunicationController::updateParameters, q);
+    connect(m_frontend, &CommFrontendQt::parameterUpdate, this, &CommunicationController::updateParameters, q);
+    connect(m_frontend, &CommFrontendQt::deviceInfoUpdate, this, &CommunicationController::updateDeviceInfo, q);
+    connect(m_frontend, &CommFrontendQt::currentParametersetUpdate, this,
+            &CommunicationController::currentParametersetReceived, q);
+    connect(m_frontend, &CommFrontendQt::motorParametersetUpdate, this,
+            &CommunicationController::motorParametersReceived, q);
+    connect(m_frontend, &CommFrontendQt::parameterStateReceived, this,
+            &CommunicationController::parameterStateReceived, q);
+    connect(m_frontend, &CommFrontendQt::resetResponseReceived, this,
+            &CommunicationController::resetResponseReceived, q);
+    connect(m_frontend, &CommFrontendQt::factoryResetResponseReceived, this,
+            &CommunicationController::factoryResetResponseReceived, q);
+    connect(m_frontend, &CommFrontendQt::writeParametersetResponseReceived, this,
+            &CommunicationController::writeParametersetResponseReceived, q);
+    connect(m_frontend, &CommFrontendQt::deleteParametersetResponseReceived, this,
+            &CommunicationController::deleteParametersetResponseReceived, q);
+    connect(m_device, &QFTD2XXDevice::writeTimeoutExpired, this, &CommunicationController::writeTimeoutExpired, q);
+}
+
+void CommunicationController::unhook()
+{
+    if (m_frontend)
+        disconnect(m_frontend, nullptr, this, nullptr);
+    if (m_device)
+        disconnect(m_device, nullptr, this, nullptr);
+}
+
+void CommunicationController::tearDown()
+{
+    unhook();
+    // Queued signals of the old objects are delivered before they go away.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    delete m_frontend;
+    m_frontend = nullptr;
+    delete m_link;
+    m_link = nullptr;
+    delete m_driver;
+    m_driver = nullptr;
+    delete m_device;
+    m_device = nullptr;
+}
+
+void CommunicationController::noteSignOfLife()
+{
+    if (m_state == Probing) {
+        m_state = Connected;
+        setCurrentTimeOnInverter();
+        emit connectedToDevice();
+    }
+    m_activityTimer.start();
+}
+
+void CommunicationController::updateParameters(QMap<uint16_t, uint16_t> parameters)
+{
+    noteSignOfLife();
+    emit parameterUpdateFromDevice(parameters);
+}
+
+void CommunicationController::updateDeviceInfo(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware)
+{
+    noteSignOfLife();
+    emit deviceInfoUpdateFromDevice(inverterType, inverterSerial, firmware);
+}
+
+void CommunicationController::writeTimeoutExpired()
+{
+    m_state = m_state == Probing ? Opening : ConnectionLost;
+}
+
+CommFrontendQt *CommunicationController::connectedFrontend() const
+{
+    return m_state == Connected ? m_frontend : nullptr;
+}
+
+void CommunicationController::sendCurrentParametersetRequest()
+{
+    if (auto *f = connectedFrontend())
+        f->sendCurrentParametersetRequest();
+}
+
+void CommunicationController::sendParameterRequest(QVector<uint16_t> parameterIDs)
+{
+    if (auto *f = connectedFrontend())
+        f->sendParameterRequest(parameterIDs);
+}
+
+void CommunicationController::sendSetParameterCommand(QMap<uint16_t, uint16_t> &parameters)
+{
+    if (auto *f = connectedFrontend())
+        f->sendSetParameterCommand(parameters);
+}
+
+void CommunicationController::sendSetParameterCommand(uint16_t paramID, uint16_t value)
+{
+    if (auto *f = connectedFrontend())
+        f->sendSetParameterCommand(paramID, value);
+}
+
+void CommunicationController::sendStoreOnEepromCommand()
+{
+    if (auto *f = connectedFrontend())
+        f->sendStoreOnEepromCommand();
+}
+
+void CommunicationController::sendFactoryResetCommand()
+{
+    if (auto *f = connectedFrontend())
+        f->sendFactoryResetCommand();
+}
+
+void CommunicationController::sendInverterResetCommand()
+{
+    if (auto *f = connectedFrontend())
+        f->sendInverterResetCommand();
+}
+
+void CommunicationController::setCurrentTimeOnInverter()
+{
+    auto *f = connectedFrontend();
+    if (!f)
+        return;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const uint16_t fields[6] = {uint16_t(now.date().day()),  uint16_t(now.date().month()),
+                                uint16_t(now.date().year()), uint16_t(now.time().hour()),
+                                uint16_t(now.time().minute()), uint16_t(now.time().second())};
+    uint8_t data[CommFrame::DataSize] = {};
+    for (size_t i = 0; i < 6; ++i)
+        CommFrame::writeU16(data + 2 * i, fields[i]);
+    f->sendTime(data);
+}
+
+void CommunicationController::sendBootloaderResetCommand()
+{
+    if (auto *f = connectedFrontend())
+        f->sendBootloaderResetCommand();
+}
+
+void CommunicationController::sendLoadMotorParamsCommand(uint16_t motorIndex)
+{
+    if (auto *f = connectedFrontend())
+        f->sendLoadMotorParamsCommand(20, motorIndex);
+}
+
+void CommunicationController::sendMotorParamsToDeviceMemory(uint16_t motorIndex, QMap<uint16_t, uint16_t> motorParams)
+{
+    if (auto *f = connectedFrontend())
+        f->sendMotorParamsToDeviceMemory(20, motorIndex, motorParams);
+}
+
+void CommunicationController::sendDeleteMotorParamsCommand(uint16_t motorIndex)
+{
+    if (auto *f = connectedFrontend())
+        f->sendDeleteMotorParamsCommand(20, motorIndex);
+}
