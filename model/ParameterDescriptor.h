@@ -54,8 +54,10 @@ struct ParameterDescriptor
     // clamping, off state. Enumeration codes without a text are not stored.
     // Returns true when the stored value changed.
     bool storeRaw(uint16_t raw);
-    // The raw 16-bit value for the wire and for files.
+    // The raw 16-bit value for the wire and for files: 0 while off, rounded half
+    // up; a value beyond 0..65535 after scaling saturates rather than wraps.
     uint16_t raw() const;
     // Stores a display value: clamps to the static limits, keeps the off state.
-    void storeValue(double displayValue);
+    // Returns true when the stored value changed (same comparison as storeRaw).
+    bool storeValue(double displayValue);
 };
