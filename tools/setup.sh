@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qtbase5-dev qttools5-dev-tools qttranslations5-l10n
+    qtbase5-dev libqt5svg5-dev qttools5-dev-tools qttranslations5-l10n
     libqwt-qt5-dev
     stm32flash oxygen-icon-theme xvfb xauth
     libgtest-dev libbenchmark-dev zlib1g-dev

@@ -1,0 +1,621 @@
+#include "DatasetController.h"
+
+#include "CommunicationController.h"
+#include "ParameterSetFile.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr uint16_t InverterType5A = 0x1210;
+constexpr uint16_t InverterType10A = 0x1211;
+constexpr uint16_t InverterType16A = 0x1212;
+
+QString translated(const QString &source)
+{
+    if (source.isEmpty())
+        return QString();
+    return QCoreApplication::translate("DatasetController", source.toUtf8().constData());
+}
+
+// Hz from a speed entry: rounded half up and, as on the wire, kept to 16 bits.
+double roundedTo16Bits(double value)
+{
+    const double rounded = std::floor(value + 0.5);
+    if (!(std::fabs(rounded) < 1e15))
+        return 0;
+    return double(uint16_t(int64_t(rounded)));
+}
+
+} // namespace
+
+DatasetController::DatasetController(CommunicationController *communicationController, QObject *parent)
+    : QObject(parent), m_communicationController(communicationController)
+{
+    connect(&m_cyclicTimer, &QTimer::timeout, this, &DatasetController::sendCyclicUpdateRequest);
+    if (!m_communicationController)
+        return;
+    auto *comm = m_communicationController;
+    connect(comm, &CommunicationController::connectedToDevice, this, &DatasetController::onConnected);
+    connect(comm, &CommunicationController::disconnectedFromDevice, this, &DatasetController::onDisconnected);
+    connect(comm, &CommunicationController::parameterUpdateFromDevice, this, &DatasetController::deviceParameterUpdate);
+    connect(comm, &CommunicationController::deviceInfoUpdateFromDevice, this,
+            &DatasetController::deviceInformationUpdate);
+    connect(comm, &CommunicationController::parameterStateReceived, this, &DatasetController::parameterStates,
+            Qt::QueuedConnection);
+    connect(comm, &CommunicationController::writeParametersetResponseReceived, this,
+            &DatasetController::motorParameterStates, Qt::QueuedConnection);
+}
+
+DatasetController::~DatasetController() = default;
+
+// --- values and limits
+
+double DatasetController::stored(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    return d ? d->value : 0;
+}
+
+uint16_t DatasetController::flags() const
+{
+    const ParameterDescriptor *d = slot(Param::InverterFlags);
+    return d ? d->raw() : 0;
+}
+
+uint16_t DatasetController::motorType() const
+{
+    const ParameterDescriptor *d = slot(Param::MotorType);
+    return d ? uint16_t(d->value) : uint16_t(Code::NoMotor);
+}
+
+double DatasetController::polePairs() const
+{
+    const double p = stored(Param::PolePairs);
+    return p > 0 ? p : 1;
+}
+
+bool DatasetController::showsRpm(const ParameterDescriptor &d) const
+{
+    return d.convertible && uint16_t(stored(Param::SpeedDisplay)) == Code::DisplayRpm;
+}
+
+double DatasetController::i2tFactor() const
+{
+    const double peak = stored(Param::MotorPeakCurrent);
+    const double threshold = stored(Param::RatedMotorCurrent) * stored(Param::I2TThreshold) / 100.0;
+    if (!(peak > threshold) || peak - threshold <= 1e-12 * std::min(peak, threshold))
+        return -1;
+    const double r = threshold / peak;
+    const double factor = -std::log(1.0 - r * r);
+    // A threshold of 0 gives a factor of 0: no trip time can be converted back.
+    if (!(factor > 0) || !std::isfinite(factor))
+        return -1;
+    return factor;
+}
+
+double DatasetController::storedLimit(const ParameterDescriptor &d, Limit which) const
+{
+    const bool lower = which == Limit::Minimum;
+    switch (d.id) {
+    case Param::RatedFrequency:
+    case Param::RatedMotorFrequency:
+        return stored(lower ? Param::MinimumMotorFrequency : Param::MaximumMotorFrequency);
+    case Param::FixedFrequency1:
+    case Param::FixedFrequency2:
+    case Param::FixedFrequency3:
+    case Param::FixedFrequency4:
+        return lower ? stored(Param::MinimumMotorFrequency) : d.maximum;
+    case Param::Frequency1:
+        return lower ? d.minimum : stored(Param::Frequency2);
+    case Param::Frequency2:
+        return stored(lower ? Param::Frequency1 : Param::Frequency3);
+    case Param::Frequency3:
+        return lower ? stored(Param::Frequency2) : d.maximum;
+    case Param::AINMaximumFrequency:
+        return lower ? stored(Param::AINMinimumFrequency) : d.maximum;
+    case Param::StartupCurrent:
+    case Param::DCBrakeCurrent: {
+        if (lower)
+            return d.minimum;
+        switch (uint16_t(stored(Param::Inverter))) {
+        case InverterType16A:
+            return 16;
+        case InverterType10A:
+            return 10;
+        case InverterType5A:
+            return 5;
+        default:
+            break;
+        }
+        const bool connected = m_communicationController
+                               && m_communicationController->state() == CommunicationController::Connected;
+        return connected ? 5 : 16;
+    }
+    default:
+        return lower ? d.minimum : d.maximum;
+    }
+}
+
+double DatasetController::displayLimit(const ParameterDescriptor &d, Limit which) const
+{
+    const double limit = storedLimit(d, which);
+    if (d.id == Param::I2TPeriod) {
+        const double factor = i2tFactor();
+        if (factor < 0)
+            return -1;
+        return which == Limit::Minimum ? std::ceil(limit * factor) : std::floor(limit * factor);
+    }
+    return showsRpm(d) ? hzToRpm(limit) : limit;
+}
+
+double DatasetController::displayed(const ParameterDescriptor &d) const
+{
+    if (d.isEnumeration())
+        return d.value;
+    if (d.id == Param::I2TPeriod) {
+        const double factor = i2tFactor();
+        return factor < 0 ? -1 : d.value * factor;
+    }
+    return showsRpm(d) ? hzToRpm(d.value) : d.value;
+}
+
+double DatasetController::value(uint16_t id)
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return 0;
+    const double shown = displayed(*d);
+    if (d->isEnumeration())
+        return shown;
+    if ((shown < displayLimit(*d, Limit::Minimum) && !d->hasOffState) || shown > displayLimit(*d, Limit::Maximum))
+        return setValue(id, shown, false);
+    return shown;
+}
+
+double DatasetController::setValue(uint16_t id, double displayValue, bool emitUpdate)
+{
+    ParameterDescriptor *d = slot(id);
+    if (!d)
+        return 0;
+    if (!std::isfinite(displayValue))
+        return displayed(*d);
+
+    bool changed = false;
+    if (d->isEnumeration()) {
+        changed = d->storeValue(displayValue);
+    } else {
+        double entry = displayValue;
+        const double lower = displayLimit(*d, Limit::Minimum);
+        const double upper = displayLimit(*d, Limit::Maximum);
+        if (entry < lower && !d->hasOffState)
+            entry = lower;
+        if (entry > upper)
+            entry = upper;
+
+        if (showsRpm(*d)) {
+            changed = d->storeValue(roundedTo16Bits(rpmToHz(entry)));
+        } else if (id == Param::I2TPeriod) {
+            const double factor = i2tFactor();
+            // Without a defined trip time the time constant stays as it is.
+            if (factor < 0)
+                return -1;
+            changed = d->storeValue(entry / factor);
+        } else {
+            changed = d->storeValue(entry);
+        }
+    }
+
+    if (changed) {
+        if (id == Param::SpeedDisplay)
+            emit speedDisplayChanged();
+        if (id == Param::PolePairs && uint16_t(stored(Param::SpeedDisplay)) == Code::DisplayRpm)
+            emit motorPolePairsChanged();
+        if (d->inMotorSet)
+            emit motorParametersetValueChanged();
+        if (emitUpdate)
+            emit parametersUpdated();
+    }
+    return displayed(*d);
+}
+
+uint16_t DatasetController::rawValue(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    return d ? d->raw() : 0;
+}
+
+bool DatasetController::setRawValue(const ParameterDescriptor *descriptor, uint16_t raw)
+{
+    ParameterDescriptor *d = descriptor ? slot(descriptor->id) : nullptr;
+    if (!d || d != descriptor)
+        return false;
+    const uint16_t oldFlags = flags();
+    const bool changed = d->storeRaw(raw);
+    if (!changed)
+        return false;
+    if (d->id == Param::InverterFlags)
+        noteFlagChanges(oldFlags, raw);
+    else if (d->id == Param::SpeedDisplay)
+        emit speedDisplayChanged();
+    return true;
+}
+
+double DatasetController::minimum(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    return d ? displayLimit(*d, Limit::Minimum) : 0;
+}
+
+double DatasetController::maximum(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    return d ? displayLimit(*d, Limit::Maximum) : 0;
+}
+
+double DatasetController::resolution(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return 0;
+    if (showsRpm(*d))
+        return 60.0 / polePairs() / d->divisor;
+    return 1.0 / d->divisor;
+}
+
+bool DatasetController::isConvertible(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    return d && d->convertible;
+}
+
+bool DatasetController::isWritable(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d || (d->accessClass & Access::Operating))
+        return false;
+    if (d->accessClass & Access::Always)
+        return true;
+    if (d->accessClass & Access::StoppedOnly)
+        return !motorRunning();
+    return false;
+}
+
+QMap<uint16_t, QString> DatasetController::enumeration(uint16_t id) const
+{
+    QMap<uint16_t, QString> result;
+    if (const ParameterDescriptor *d = slot(id))
+        for (auto it = d->enumeration.cbegin(); it != d->enumeration.cend(); ++it)
+            result.insert(it.key(), translated(it.value()));
+    return result;
+}
+
+QString DatasetController::caption(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return QString();
+    const bool inHz = uint16_t(stored(Param::SpeedDisplay)) == Code::DisplayHz;
+    return translated(inHz ? d->frequencyLabel : d->speedLabel);
+}
+
+double DatasetController::hzToRpm(double frequency) const
+{
+    return frequency * 60.0 / polePairs();
+}
+
+double DatasetController::rpmToHz(double speed) const
+{
+    return speed / 60.0 * polePairs();
+}
+
+void DatasetController::revalidate()
+{
+    for (uint16_t id = 0; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = slot(id);
+        if (d && !d->isEnumeration())
+            value(id);
+    }
+}
+
+bool DatasetController::isUnknownInverterType() const
+{
+    const auto type = uint16_t(stored(Param::Inverter));
+    return type != InverterType5A && type != InverterType10A && type != InverterType16A;
+}
+
+// --- inverter state
+
+void DatasetController::onConnected()
+{
+    m_cyclicTimer.start(CyclicInterval);
+}
+
+void DatasetController::onDisconnected()
+{
+    m_cyclicTimer.stop();
+    setRawValue(slot(Param::InverterFlags), 0);
+}
+
+// Called after the new word is stored, so that receivers asking motorRunning()
+// or isWritable() already see the state the signal announces.
+void DatasetController::noteFlagChanges(uint16_t oldFlags, uint16_t newFlags)
+{
+    const uint16_t changed = oldFlags ^ newFlags;
+    const bool runs = newFlags & InverterFlag::MotorRuns;
+    const bool holds = newFlags & InverterFlag::MotorHolds;
+    if ((changed & InverterFlag::MotorRuns) && runs && m_communicationController)
+        m_communicationController->sendParameterRequest(stoppedOnlyList());
+    if (changed & InverterFlag::MotorRuns)
+        emit motorOperationChanged(runs, holds);
+    if (changed & InverterFlag::MotorHolds)
+        emit motorOperationChanged(runs, holds);
+    if (changed & (InverterFlag::Error | InverterFlag::Warning))
+        emit inverterStateChanged(newFlags & InverterFlag::Error, newFlags & InverterFlag::Warning);
+}
+
+void DatasetController::deviceParameterUpdate(QMap<uint16_t, uint16_t> parameters)
+{
+    bool settingsChanged = false;
+    bool operatingValuesChanged = false;
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        const ParameterDescriptor *d = slot(it.key());
+        if (!d || !setRawValue(d, it.value()))
+            continue;
+        if (d->cyclic && d->isOperatingValue())
+            operatingValuesChanged = true;
+        else
+            settingsChanged = true;
+    }
+    if (settingsChanged)
+        emit parametersUpdated();
+    if (operatingValuesChanged)
+        emit diagnosticsParametersUpdated();
+}
+
+void DatasetController::deviceInformationUpdate(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware)
+{
+    bool changed = setRawValue(slot(Param::Inverter), inverterType);
+    changed = setRawValue(slot(Param::SerialNumber), inverterSerial) || changed;
+    if (firmware != m_deviceFirmware) {
+        m_deviceFirmware = firmware;
+        changed = true;
+    }
+    if (changed)
+        emit inverterDataUpdated();
+}
+
+void DatasetController::sendCyclicUpdateRequest()
+{
+    if (m_communicationController)
+        m_communicationController->sendParameterRequest(cyclicList());
+}
+
+// --- commands
+
+bool DatasetController::appliesToMotorType(const ParameterDescriptor &d, uint16_t type) const
+{
+    if (!(d.accessClass & Access::MotorTypeSpecific))
+        return true;
+    return (type == Code::Dasm && (d.motorTypeMask & MotorMask::Dasm))
+           || (type == Code::Pmsm && (d.motorTypeMask & MotorMask::Pmsm));
+}
+
+void DatasetController::addPending(QMap<uint16_t, uint16_t> &message, uint16_t id, uint16_t raw)
+{
+    message.insert(id, raw);
+    m_pendingStates.expect(id);
+}
+
+void DatasetController::sendChangedParametersToInverter()
+{
+    const uint16_t type = motorType();
+    revalidate();
+    m_pendingStates.clear();
+
+    // Motor type and control sources go first so that the inverter judges the
+    // rest under the new motor type.
+    QMap<uint16_t, uint16_t> first;
+    if (isWritable(Param::MotorType))
+        addPending(first, Param::MotorType, rawValue(Param::MotorType));
+    addPending(first, Param::InputForStart, rawValue(Param::InputForStart));
+    addPending(first, Param::InputForRatedFrequency, rawValue(Param::InputForRatedFrequency));
+    const bool runsUnderOurControl =
+        motorRunning() && uint16_t(stored(Param::InputForStart)) == Code::InputTorvana;
+    if (!runsUnderOurControl) {
+        setValue(Param::StartStop, 0, false);
+        addPending(first, Param::StartStop, rawValue(Param::StartStop));
+    }
+    if (m_communicationController)
+        m_communicationController->sendSetParameterCommand(first);
+
+    if (type == Code::NoMotor)
+        return;
+    QMap<uint16_t, uint16_t> second;
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = slot(id);
+        if (!d || id == Param::StartStop || id == Param::MotorType || id == Param::InputForStart
+            || id == Param::InputForRatedFrequency)
+            continue;
+        if (isWritable(id) && appliesToMotorType(*d, type))
+            addPending(second, id, d->raw());
+    }
+    if (!second.isEmpty() && m_communicationController)
+        m_communicationController->sendSetParameterCommand(second);
+}
+
+void DatasetController::loadMotorParamsFromDevice(uint16_t motorCode)
+{
+    if (m_communicationController)
+        m_communicationController->sendLoadMotorParamsCommand(motorCode);
+}
+
+void DatasetController::saveMotorParamsToDevice(uint16_t motorCode)
+{
+    revalidate();
+    m_pendingStates.clear();
+    const uint16_t type = motorType();
+    QMap<uint16_t, uint16_t> motorSet;
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = slot(id);
+        if (d && d->inMotorSet && appliesToMotorType(*d, type))
+            addPending(motorSet, id, d->raw());
+    }
+    if (!motorSet.isEmpty() && m_communicationController)
+        m_communicationController->sendMotorParamsToDeviceMemory(motorCode, motorSet);
+}
+
+void DatasetController::deleteMotorParamsOnDevice(uint16_t motorCode)
+{
+    if (m_communicationController)
+        m_communicationController->sendDeleteMotorParamsCommand(motorCode);
+}
+
+void DatasetController::sendStartCommand()
+{
+    if (!m_communicationController)
+        return;
+    m_communicationController->sendSetParameterCommand(Param::RatedFrequency, rawValue(Param::RatedFrequency));
+    if (motorRunning())
+        return;
+    setValue(Param::StartStop, 1, false);
+    m_communicationController->sendSetParameterCommand(Param::StartStop, rawValue(Param::StartStop));
+}
+
+void DatasetController::sendStopCommand()
+{
+    setValue(Param::StartStop, 0, false);
+    if (!m_communicationController)
+        return;
+    m_communicationController->sendSetParameterCommand(Param::StartStop, rawValue(Param::StartStop));
+    // The stored set frequency stays, so that the next start sends it again.
+    m_communicationController->sendSetParameterCommand(Param::RatedFrequency, 0);
+}
+
+void DatasetController::sendResetCommand()
+{
+    if (m_communicationController)
+        m_communicationController->sendInverterResetCommand();
+}
+
+void DatasetController::changeActorBits(uint16_t bits, bool set)
+{
+    ParameterDescriptor *d = slot(Param::RelayAndLEDControl);
+    if (!d)
+        return;
+    const uint16_t word = set ? uint16_t(d->raw() | bits) : uint16_t(d->raw() & ~bits);
+    d->value = word;
+    if (m_communicationController)
+        m_communicationController->sendSetParameterCommand(Param::RelayAndLEDControl, word);
+}
+
+void DatasetController::invertRelay1(bool invert)
+{
+    changeActorBits(Relay1Bit, invert);
+}
+
+void DatasetController::invertRelay2(bool invert)
+{
+    changeActorBits(Relay2Bit, invert);
+}
+
+void DatasetController::invertFaultLed(bool invert)
+{
+    changeActorBits(FaultLedBit, invert);
+}
+
+void DatasetController::invertOperationLed(bool invert)
+{
+    changeActorBits(OperationLedBit, invert);
+}
+
+void DatasetController::invertAllActors(bool invert)
+{
+    changeActorBits(Relay1Bit | Relay2Bit | FaultLedBit | OperationLedBit, invert);
+}
+
+// --- acknowledgements
+
+void DatasetController::parameterStates(QMap<uint16_t, CommErrorCode> paramStates)
+{
+    if (m_pendingStates.isEmpty() || paramStates.isEmpty())
+        return;
+    m_pendingStates.record(paramStates);
+    if (m_pendingStates.awaitsAnswers())
+        return;
+
+    const bool accepted = m_pendingStates.allAccepted();
+    const QString text = accepted ? QString() : m_pendingStates.transmissionText();
+    m_pendingStates.clear();
+    if (accepted)
+        emit parameterStatesComplete(CommError::NoError);
+    else
+        emit parameterStatesComplete(CommError::NoAcknowledge, text);
+}
+
+void DatasetController::motorParameterStates(QMap<uint16_t, CommErrorCode> motorParamStates,
+                                             CommErrorCode generalError)
+{
+    m_pendingStates.record(motorParamStates);
+    if (generalError == CommError::ParametersetMemoryUnusable || generalError == CommError::EepromWriteError) {
+        m_pendingStates.clear();
+        emit writeMotorParametersetDone(generalError);
+        return;
+    }
+    // The answer is complete with the entry for the memory slot.
+    if (!motorParamStates.contains(Param::MotorCode))
+        return;
+
+    const bool accepted = m_pendingStates.allAccepted();
+    const QString text = accepted ? QString() : m_pendingStates.motorSetText();
+    m_pendingStates.clear();
+    if (accepted)
+        emit writeMotorParametersetDone(CommError::NoError);
+    else
+        emit writeMotorParametersetDone(CommError::NoAcknowledge, text);
+}
+
+// --- parameter set files
+
+bool DatasetController::saveToFile(const QString &fileName)
+{
+    const ParameterSetFile file(fileName);
+    const uint16_t type = motorType();
+    revalidate();
+
+    QVector<ParameterSetFile::Entry> entries;
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = slot(id);
+        if (d && file.includes(*d) && appliesToMotorType(*d, type))
+            entries.append({d->key, d->raw()});
+    }
+    return file.write(entries);
+}
+
+int32_t DatasetController::loadFromFile(const QString &fileName)
+{
+    const ParameterSetFile file(fileName);
+    QHash<QByteArray, uint16_t> values;
+    if (!file.read(values))
+        return -1;
+
+    int32_t count = 0;
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = slot(id);
+        if (!d || !file.includes(*d) || !isWritable(id))
+            continue;
+        const auto it = values.constFind(d->key);
+        if (it != values.cend() && setRawValue(d, it.value()))
+            ++count;
+    }
+    revalidate();
+    if (count != 0) {
+        emit loadedParametersFromFile();
+        emit parametersUpdated();
+    }
+    return count;
+}

@@ -1,0 +1,846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../../app/AboutDialog.ui" line="+14"/>
+        <source>Über</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Kontakt:</source>
+        <translation>Contact:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Orvask GmbH</source>
+        <translation>Orvask GmbH</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lizenzinformationen</source>
+        <translation>License information</translation>
+    </message>
+    <message>
+        <location filename="../../app/AboutDialog.cpp" line="+72"/>
+        <source>Torvana is based in part on the work of the Qwt project (%1https://qwt.sourceforge.io%2). The Qwt license can be found at %3https://qwt.sourceforge.io/qwtlicense.html%4.</source>
+        <translation>Torvana is based in part on the work of the Qwt project (%1https://qwt.sourceforge.io%2). The Qwt license can be found at %3https://qwt.sourceforge.io/qwtlicense.html%4.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Torvana includes icons from the Oxygen icon theme (%1https://invent.kde.org/frameworks/oxygen-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</source>
+        <translation>Torvana includes icons from the Oxygen icon theme (%1https://invent.kde.org/frameworks/oxygen-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Torvana also includes icons from the Breeze icon theme (%1https://invent.kde.org/frameworks/breeze-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</source>
+        <translation>Torvana also includes icons from the Breeze icon theme (%1https://invent.kde.org/frameworks/breeze-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1&lt;br/&gt;%2&lt;br/&gt;%3&lt;/p&gt;&lt;p&gt;Internet: %4%5&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p&gt;E-Mail: %6%7</source>
+        <extracomment>%1 company, %2 street, %3 town; %4/%6 open the web and mail links, %5/%7 are their visible addresses</extracomment>
+        <translation>%1&lt;br/&gt;%2&lt;br/&gt;%3, Germany&lt;/p&gt;&lt;p&gt;Internet: %4%5&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p&gt;E-mail: %6%7</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetController</name>
+    <message>
+        <location filename="../../model/AcknowledgementSummary.cpp" line="+32"/>
+        <source>Folgende Parameter konnten nicht übernommen werden:</source>
+        <translation>The following parameters could not be accepted:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Folgende Parameter konnten nicht gesetzt werden:</source>
+        <translation>The following parameters could not be set:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>
+
+Parameter-Ids ungültig:
+P%1</source>
+        <translation>
+
+Invalid parameter IDs:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+
+Parameteränderungen nicht zulässig:
+P%1</source>
+        <translation>
+
+Parameter changes not permitted:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+
+Zu setzender Wert ist außerhalb des gültigen Bereichs:
+P%1</source>
+        <translation>
+
+Value to be set is out of the valid range:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>
+
+Keine Rückmeldung zu folgenden Parametern:
+P%1</source>
+        <translation>
+
+No response for the following parameters:
+P%1</translation>
+    </message>
+    <message>
+        <location filename="../../model/ParameterCatalogue.cpp" line="+146"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehrichtung</source>
+        <translation>Direction of rotation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start/Stopp</source>
+        <translation>Start/Stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitale Eingänge</source>
+        <translation>Digital inputs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>in Hz</source>
+        <translation>in Hz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in min-1</source>
+        <translation>in rpm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deaktiviert</source>
+        <translation>Deactivated</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorstopp</source>
+        <translation>Motor stop</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTC</source>
+        <translation>NTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTC</source>
+        <translation>PTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PT1000</source>
+        <translation>PT1000</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KTY84</source>
+        <translation>KTY84</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>kein Motor</source>
+        <translation>No motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DASM</source>
+        <translation>DASM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMSM</source>
+        <translation>PMSM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Startimpuls</source>
+        <translation>Start impulse</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Motorcode Bit 0</source>
+        <translation>Motor code bit 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorcode Bit 1</source>
+        <translation>Motor code bit 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorcode Bit 2</source>
+        <translation>Motor code bit 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz Bit 1</source>
+        <translation>Fixed frequency bit 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameterimport</source>
+        <translation>Parameter import</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorcode Bit 3</source>
+        <translation>Motor code bit 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz Bit 0</source>
+        <translation>Fixed frequency bit 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameterexport</source>
+        <translation>Parameter export</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Status Betrieb</source>
+        <translation>Status operation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Warnung</source>
+        <translation>Status warning</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Störung</source>
+        <translation>Status failure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Überlast</source>
+        <translation>Status overload</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sollfrequenz erreicht</source>
+        <translation>Set frequency reached</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stromgrenze</source>
+        <translation>Current limit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motortemperatur</source>
+        <translation>Motor temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorstillstand</source>
+        <translation>Motor standstill</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor läuft</source>
+        <translation>Motor runs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t Warnung</source>
+        <translation>I²t warning</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Haltebetrieb</source>
+        <translation>Holding operation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U (0 ... 10 V)</source>
+        <translation>U (0 ... 10 V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I (0 ... 20 mA)</source>
+        <translation>I (0 ... 20 mA)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Analoger Eingang</source>
+        <translation>Analog input</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Linkslauf</source>
+        <translation>Counter-clockwise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rechtslauf</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitaler Eingang</source>
+        <translation>Digital input</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Frequenzsollwert: </source>
+        <translation>Set frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlsollwert: </source>
+        <translation>Set speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequenzistwert: </source>
+        <translation>Actual frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlistwert: </source>
+        <translation>Actual speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimale Frequenz: </source>
+        <translation>Minimum frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimale Drehzahl: </source>
+        <translation>Minimum speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximale Frequenz: </source>
+        <translation>Maximum frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximale Drehzahl: </source>
+        <translation>Maximum speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anlauffrequenz: </source>
+        <translation>Start-up frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufdrehzahl: </source>
+        <translation>Start-up speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nennfrequenz: </source>
+        <translation>Rated frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nenndrehzahl: </source>
+        <translation>Rated speed: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequenzsollwertvorgabe: </source>
+        <translation>Input for rated frequency: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlsollwertvorgabe: </source>
+        <translation>Input for rated speed: </translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/ErrorTable.cpp" line="+25"/>
+        <source>Motorstrom hat den Strombegrenzungswert erreicht</source>
+        <translation>Motor current has reached the current limit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor zu stark belastet, Parameter &quot;Beschleunigungsrampe&quot; zu klein und/oder &quot;Anlaufstrom&quot; zu groß gewählt (sofern einstellbar).</source>
+        <translation>Motor overloaded, parameter &quot;Acceleration ramp&quot; too short and/or &quot;Start-up current&quot; too high (if adjustable).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern, Parameter anpassen.</source>
+        <translation>Reduce the load, adjust the parameters.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>STO unterbrochen</source>
+        <translation>STO interrupted</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>STO Anschluss nicht beschalten.</source>
+        <translation>STO connector not wired.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfen des STO Anschlusses.</source>
+        <translation>Check the STO connector.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erdschluss im Motor</source>
+        <translation>Earth fault in the motor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschlüsse im Motor oder der Zuleitung.</source>
+        <translation>Short circuit in the motor or its supply cable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor austauschen oder reparieren; Motorzuleitung prüfen.</source>
+        <translation>Replace or repair the motor; check the motor cable.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kühlkörpertemperatur zu hoch (Frequenzumrichter)</source>
+        <translation>Heat sink temperature too high (frequency inverter)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frequenzumrichter überlastet, Kühlkörper zu heiß</source>
+        <translation>Frequency inverter overloaded, heat sink too hot</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern, Ausgangsströme prüfen.</source>
+        <translation>Reduce the load, check the output currents.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler im Wechselrichter beim Selbsttest</source>
+        <translation>Inverter fault during self-test</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+155"/>
+        <location line="+8"/>
+        <source>Hardware-Fehler im Leistungsteil.</source>
+        <translation>Hardware fault in the power section.</translation>
+    </message>
+    <message>
+        <location line="-161"/>
+        <source>Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>If the fault persists after switching the frequency inverter off and on several times, it must be sent in for repair.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überstromerkennung im Wechselrichter</source>
+        <translation>Overcurrent detected in the inverter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hardware-Fehler im Leistungsteil, Fehler in der Motorleitung oder im Motor.</source>
+        <translation>Hardware fault in the power section, fault in the motor cable or in the motor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorleitung oder Motor austauschen. Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Replace the motor cable or the motor. If the fault persists after switching the frequency inverter off and on several times, it must be sent in for repair.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t Abschaltung</source>
+        <translation>I²t shutdown</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t-Auslastung zu hoch, daher Motor abgeschaltet.</source>
+        <translation>I²t load too high, so the motor was switched off.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor abkühlen lassen, Last verringern. Die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</source>
+        <translation>Let the motor cool down, reduce the load. Check the parameters &quot;I²t time&quot; and &quot;I²t current threshold&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t Schwellwert überschritten</source>
+        <translation>I²t threshold exceeded</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t-Auslastung zu hoch.</source>
+        <translation>I²t load too high.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern sowie die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</source>
+        <translation>Reduce the load and check the parameters &quot;I²t time&quot; and &quot;I²t current threshold&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kein Motortyp definiert</source>
+        <translation>No motor type defined</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Parameter &quot;Motortyp&quot; ist auf &quot;kein Motor&quot; gesetzt.</source>
+        <translation>The parameter &quot;Motor type&quot; is set to &quot;No motor&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Den Parameter &quot;Motortyp&quot; prüfen.</source>
+        <translation>Check the parameter &quot;Motor type&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Temperaturüberwachung Motor</source>
+        <translation>Motor temperature monitoring</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor zu warm, eventuell Kabelbruch Sensor.</source>
+        <translation>Motor too warm, possibly a broken sensor cable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor abkühlen, Last verringern, Sensor prüfen. Die Parameter &quot;Temperaturüberwachung&quot; und &quot;Sensorwert&quot; prüfen.</source>
+        <translation>Let the motor cool down, reduce the load, check the sensor. Check the parameters &quot;Temperature monitoring&quot; and &quot;Sensor value&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überwachung Netzunterspannung</source>
+        <translation>Mains undervoltage monitoring</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Versorgungsspannung zu klein.</source>
+        <translation>Supply voltage too low.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Versorgungsspannung prüfen, Netzanschluss prüfen.</source>
+        <translation>Check the supply voltage and the mains connection.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zwischenkreisspannung zu groß</source>
+        <translation>DC link voltage too high</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Versorgungsspannung zu groß oder Motorbremsrampe zu niedrig.</source>
+        <translation>Supply voltage too high or motor deceleration ramp too short.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Versorgungsspannung und Netzanschluss prüfen; Parameter &quot;Bremsrampe&quot; anpassen.</source>
+        <translation>Check the supply voltage and the mains connection; adjust the parameter &quot;Deceleration ramp&quot;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überstromschutz im Wechselrichter (Spitzenstrom)</source>
+        <translation>Overcurrent protection in the inverter (peak current)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frequenzumrichter überlastet, Motor Kurzschluss oder Erdschluss.</source>
+        <translation>Frequency inverter overloaded, short circuit or earth fault in the motor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Belastung reduzieren, Motor und Zuleitung auf Kurz- und Erdschluss prüfen.</source>
+        <translation>Reduce the load, check the motor and its cable for short circuits and earth faults.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motoranschluss unterbrochen</source>
+        <translation>Motor connection interrupted</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kein Motor angeschlossen bzw. eine Motorphase unterbrochen.</source>
+        <translation>No motor connected or one motor phase interrupted.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motoranschluss prüfen, ggf. Parameter &quot;Motortyp&quot; anpassen.</source>
+        <translation>Check the motor connection; adjust the parameter &quot;Motor type&quot; if necessary.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Begrenzung Drehzahlsollwert aktiv</source>
+        <translation>Set speed limitation active</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der interne Drehzahlsollwert der Motorsteuerung wird auf die maximale Wechselrichterfrequenz (Parameter &quot;Maximale Drehzahl&quot;) begrenzt.</source>
+        <translation>The motor control limits its internal set speed to the maximum inverter frequency (parameter &quot;Maximum speed&quot;).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parameter &quot;Drehzahlsollwert&quot; bzw. Sollwert von Analogeingang zu groß.</source>
+        <translation>Parameter &quot;Set speed&quot; or the set value from the analog input too high.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parameter &quot;Drehzahlsollwert&quot;, die Grenzen für den Sollwert vom Analogeingang (&quot;Minimale Drehzahl&quot; AIN und &quot;Maximale Drehzahl&quot; AIN) sowie die Festfrequenzen 1 bis 4 prüfen; zur Kontrolle den aktuellen Sollwert nutzen.</source>
+        <translation>Check the parameter &quot;Set speed&quot;, the limits for the set value from the analog input (AIN &quot;Minimum speed&quot; and AIN &quot;Maximum speed&quot;) and the fixed frequencies 1 to 4; use the current set value for comparison.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>10V Ausgangsspannung außerhalb des zulässigen Bereichs</source>
+        <translation>10 V output voltage out of the permitted range</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die 10V Ausgangsspannung für den AIN ist außerhalb des zulässigen Bereiches (±3%).</source>
+        <translation>The 10 V output voltage for the AIN is outside the permitted range (±3%).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verdrahtung prüfen; ggf. liegt ein Kurzschluss vor.</source>
+        <translation>Check the wiring; there may be a short circuit.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss 24V Ausgang</source>
+        <translation>Short circuit at the 24 V output</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss des 24V Ausgangs.</source>
+        <translation>Short circuit of the 24 V output.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verdrahtung prüfen.</source>
+        <translation>Check the wiring.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehlerhafter Parameterimport oder -export</source>
+        <translation>Faulty parameter import or export</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Es wurden ausschließlich die Werte übernommen, die tatsächlich vorhanden sind (Parameterimport); ein Parameterexport fand nicht statt.</source>
+        <translation>Only the values actually present were taken over (parameter import); no parameter export took place.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine/fehlerhafte SD-Karte oder Parameterdatei auf SD-Karte ist nicht vollständig oder nicht vorhanden.</source>
+        <translation>No SD card or a faulty one, or the parameter file on the SD card is incomplete or missing.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vollständige Parameterdatei (Import) und intakte SD-Karte verwenden.</source>
+        <translation>Use a complete parameter file (import) and an intact SD card.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unbenutzter Motorparameterspeicher für Motorcodierung</source>
+        <translation>Unused motor parameter memory selected by motor coding</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Wert am Motorcodiereingang (DIN3 bis DIN6) zeigt auf einen leeren Parameterspeicher M1...M16.</source>
+        <translation>The value at the motor coding inputs (DIN3 to DIN6) points to an empty parameter memory M1...M16.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signalwerte an DIN3 bis DIN6 prüfen (siehe auch Parameter &quot;Motorcode&quot;) bzw. einen Parametersatz für den entsprechenden Motor abspeichern.</source>
+        <translation>Check the signals at DIN3 to DIN6 (see also the parameter &quot;Motor code&quot;) or store a parameter set for the motor concerned.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor im Generatorbetrieb</source>
+        <translation>Motor in generator operation</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor rotiert bei Umrichterstopp.</source>
+        <translation>Motor still rotating while the inverter is stopped.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorstillstand abwarten.</source>
+        <translation>Wait until the motor has come to a standstill.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Komparatorfehler beim Selbsttest</source>
+        <translation>Comparator error during self-test</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+41"/>
+        <source>Interner Fehler.</source>
+        <translation>Internal error.</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Bleibt der Fehler nach erneutem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Ein DASM-Motor kann weiter mit dem Umrichter betrieben werden, ein PMSM-Motor hingegen nicht.</source>
+        <translation>If the fault persists after switching off and on again, the frequency inverter must be sent in for repair. A DASM motor can still be operated with the inverter, a PMSM motor cannot.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler beim Parameterimport und/oder -export</source>
+        <translation>Error in parameter import and/or export</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Es wurde kein Import oder Export von Parametern vorgenommen.</source>
+        <translation>No parameters were imported or exported.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Falsch konfigurierte oder beschaltene digitale Eingänge DIN5 und DIN6.</source>
+        <translation>Digital inputs DIN5 and DIN6 wrongly configured or wired.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signalwerte an DIN5 und DIN6 sowie deren Konfiguration prüfen.</source>
+        <translation>Check the signals at DIN5 and DIN6 and their configuration.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Watchdog-Reset auf Motorsteuerung</source>
+        <translation>Watchdog reset on the motor control</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Starke EMV-Störung auf Motorsteuerplatine.</source>
+        <translation>Strong electromagnetic interference on the motor control board.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor neu starten.</source>
+        <translation>Restart the motor.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss oder Erdschluss im Gleichstromsteller (GS)</source>
+        <translation>Short circuit or earth fault in the DC converter</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Verkabelung prüfen. Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Check the wiring. If the fault persists after switching the frequency inverter off and on several times, it must be sent in for repair.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bremschopper defekt bzw. Bremswiderstand unterbrochen beim Selbsttest</source>
+        <translation>Brake chopper defective or braking resistor disconnected during self-test</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Motor kann weiter betrieben werden.</source>
+        <translation>If the fault persists after switching the frequency inverter off and on several times, it must be sent in for repair. The motor can still be operated.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Offset in der Strommessschaltung zu groß beim Selbsttest</source>
+        <translation>Offset in the current measurement circuit too large during self-test</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>If the fault persists after switching the frequency inverter off and on several times, it must be sent in for repair.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Istdrehzahl des Motors zu hoch</source>
+        <translation>Actual motor speed too high</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor-Istdrehzahl liegt 10% über der Solldrehzahl. Motor kann der Solldrehzahl nicht folgen, Motor extern angetrieben.</source>
+        <translation>The actual motor speed is 10% above the set speed. The motor cannot follow the set speed; the motor is driven externally.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solldrehzahl langsamer absenken.</source>
+        <translation>Lower the set speed more slowly.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PMSM-Motor läuft nicht an</source>
+        <translation>PMSM motor does not start</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trotz mehrfacher Versuche läuft der PMSM-Motor nicht an.</source>
+        <translation>The PMSM motor does not start despite several attempts.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</source>
+        <translation>Check the motor and its cable. Adjust the parameters &quot;Acceleration ramp&quot;, &quot;Start-up time&quot; and &quot;Start-up current&quot; (if adjustable).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../../app/AboutDialog.ui" line="+14"/>
+        <source>Über</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Kontakt:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Autor:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Orvask GmbH</source>
+        <translation>Orvask GmbH</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Lizenzinformationen</source>
+        <translation>Lizenzinformationen</translation>
+    </message>
+    <message>
+        <location filename="../../app/AboutDialog.cpp" line="+72"/>
+        <source>Torvana is based in part on the work of the Qwt project (%1https://qwt.sourceforge.io%2). The Qwt license can be found at %3https://qwt.sourceforge.io/qwtlicense.html%4.</source>
+        <translation>Torvana basiert zum Teil auf der Arbeit des Qwt-Projekts (%1https://qwt.sourceforge.io%2). Die Qwt-Lizenz finden Sie unter %3https://qwt.sourceforge.io/qwtlicense.html%4.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Torvana includes icons from the Oxygen icon theme (%1https://invent.kde.org/frameworks/oxygen-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</source>
+        <translation>Torvana enthält Icons aus dem Oxygen-Icon-Theme (%1https://invent.kde.org/frameworks/oxygen-icons%2), das unter der LGPLv3-Lizenz (%3https://www.gnu.org/licenses/lgpl-3.0.html%4) steht.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Torvana also includes icons from the Breeze icon theme (%1https://invent.kde.org/frameworks/breeze-icons%2), which is licensed under the LGPLv3 license (%3https://www.gnu.org/licenses/lgpl-3.0.html%4).</source>
+        <translation>Torvana enthält außerdem Icons aus dem Breeze-Icon-Theme (%1https://invent.kde.org/frameworks/breeze-icons%2), das unter der LGPLv3-Lizenz (%3https://www.gnu.org/licenses/lgpl-3.0.html%4) steht.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1&lt;br/&gt;%2&lt;br/&gt;%3&lt;/p&gt;&lt;p&gt;Internet: %4%5&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p&gt;E-Mail: %6%7</source>
+        <extracomment>%1 company, %2 street, %3 town; %4/%6 open the web and mail links, %5/%7 are their visible addresses</extracomment>
+        <translation>%1&lt;br/&gt;%2&lt;br/&gt;%3&lt;/p&gt;&lt;p&gt;Internet: %4%5&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p&gt;E-Mail: %6%7</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetController</name>
+    <message>
+        <location filename="../../model/AcknowledgementSummary.cpp" line="+32"/>
+        <source>Folgende Parameter konnten nicht übernommen werden:</source>
+        <translation>Folgende Parameter konnten nicht übernommen werden:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Folgende Parameter konnten nicht gesetzt werden:</source>
+        <translation>Folgende Parameter konnten nicht gesetzt werden:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>
+
+Parameter-Ids ungültig:
+P%1</source>
+        <translation>
+
+Parameter-Ids ungültig:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+
+Parameteränderungen nicht zulässig:
+P%1</source>
+        <translation>
+
+Parameteränderungen nicht zulässig:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>
+
+Zu setzender Wert ist außerhalb des gültigen Bereichs:
+P%1</source>
+        <translation>
+
+Zu setzender Wert ist außerhalb des gültigen Bereichs:
+P%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>
+
+Keine Rückmeldung zu folgenden Parametern:
+P%1</source>
+        <translation>
+
+Keine Rückmeldung zu folgenden Parametern:
+P%1</translation>
+    </message>
+    <message>
+        <location filename="../../model/ParameterCatalogue.cpp" line="+146"/>
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehrichtung</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start/Stopp</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitale Eingänge</source>
+        <translation>Digitale Eingänge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>in Hz</source>
+        <translation>in Hz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in min-1</source>
+        <translation>in min-1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Deaktiviert</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Warnung</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorstopp</source>
+        <translation>Motorstopp</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTC</source>
+        <translation>NTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PTC</source>
+        <translation>PTC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PT1000</source>
+        <translation>PT1000</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KTY84</source>
+        <translation>KTY84</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>kein Motor</source>
+        <translation>kein Motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DASM</source>
+        <translation>DASM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PMSM</source>
+        <translation>PMSM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Startimpuls</source>
+        <translation>Startimpuls</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Motorcode Bit 0</source>
+        <translation>Motorcode Bit 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorcode Bit 1</source>
+        <translation>Motorcode Bit 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorcode Bit 2</source>
+        <translation>Motorcode Bit 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz Bit 1</source>
+        <translation>Festfrequenz Bit 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameterimport</source>
+        <translation>Parameterimport</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorcode Bit 3</source>
+        <translation>Motorcode Bit 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz Bit 0</source>
+        <translation>Festfrequenz Bit 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameterexport</source>
+        <translation>Parameterexport</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Status Betrieb</source>
+        <translation>Status Betrieb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Warnung</source>
+        <translation>Status Warnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Störung</source>
+        <translation>Status Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status Überlast</source>
+        <translation>Status Überlast</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sollfrequenz erreicht</source>
+        <translation>Sollfrequenz erreicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stromgrenze</source>
+        <translation>Stromgrenze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motortemperatur</source>
+        <translation>Motortemperatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorstillstand</source>
+        <translation>Motorstillstand</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motor läuft</source>
+        <translation>Motor läuft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t Warnung</source>
+        <translation>I²t Warnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Haltebetrieb</source>
+        <translation>Haltebetrieb</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U (0 ... 10 V)</source>
+        <translation>U (0 ... 10 V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I (0 ... 20 mA)</source>
+        <translation>I (0 ... 20 mA)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Analoger Eingang</source>
+        <translation>Analoger Eingang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Linkslauf</source>
+        <translation>Linkslauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rechtslauf</source>
+        <translation>Rechtslauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitaler Eingang</source>
+        <translation>Digitaler Eingang</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Frequenzsollwert: </source>
+        <translation>Frequenzsollwert: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlsollwert: </source>
+        <translation>Drehzahlsollwert: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequenzistwert: </source>
+        <translation>Frequenzistwert: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlistwert: </source>
+        <translation>Drehzahlistwert: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimale Frequenz: </source>
+        <translation>Minimale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimale Drehzahl: </source>
+        <translation>Minimale Drehzahl: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximale Frequenz: </source>
+        <translation>Maximale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximale Drehzahl: </source>
+        <translation>Maximale Drehzahl: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anlauffrequenz: </source>
+        <translation>Anlauffrequenz: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufdrehzahl: </source>
+        <translation>Anlaufdrehzahl: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nennfrequenz: </source>
+        <translation>Nennfrequenz: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nenndrehzahl: </source>
+        <translation>Nenndrehzahl: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Frequenzsollwertvorgabe: </source>
+        <translation>Frequenzsollwertvorgabe: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlsollwertvorgabe: </source>
+        <translation>Drehzahlsollwertvorgabe: </translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/ErrorTable.cpp" line="+25"/>
+        <source>Motorstrom hat den Strombegrenzungswert erreicht</source>
+        <translation>Motorstrom hat den Strombegrenzungswert erreicht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor zu stark belastet, Parameter &quot;Beschleunigungsrampe&quot; zu klein und/oder &quot;Anlaufstrom&quot; zu groß gewählt (sofern einstellbar).</source>
+        <translation>Motor zu stark belastet, Parameter &quot;Beschleunigungsrampe&quot; zu klein und/oder &quot;Anlaufstrom&quot; zu groß gewählt (sofern einstellbar).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern, Parameter anpassen.</source>
+        <translation>Last verringern, Parameter anpassen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>STO unterbrochen</source>
+        <translation>STO unterbrochen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>STO Anschluss nicht beschalten.</source>
+        <translation>STO Anschluss nicht beschalten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfen des STO Anschlusses.</source>
+        <translation>Prüfen des STO Anschlusses.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erdschluss im Motor</source>
+        <translation>Erdschluss im Motor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschlüsse im Motor oder der Zuleitung.</source>
+        <translation>Kurzschlüsse im Motor oder der Zuleitung.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor austauschen oder reparieren; Motorzuleitung prüfen.</source>
+        <translation>Motor austauschen oder reparieren; Motorzuleitung prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kühlkörpertemperatur zu hoch (Frequenzumrichter)</source>
+        <translation>Kühlkörpertemperatur zu hoch (Frequenzumrichter)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frequenzumrichter überlastet, Kühlkörper zu heiß</source>
+        <translation>Frequenzumrichter überlastet, Kühlkörper zu heiß</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern, Ausgangsströme prüfen.</source>
+        <translation>Last verringern, Ausgangsströme prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler im Wechselrichter beim Selbsttest</source>
+        <translation>Fehler im Wechselrichter beim Selbsttest</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+155"/>
+        <location line="+8"/>
+        <source>Hardware-Fehler im Leistungsteil.</source>
+        <translation>Hardware-Fehler im Leistungsteil.</translation>
+    </message>
+    <message>
+        <location line="-161"/>
+        <source>Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überstromerkennung im Wechselrichter</source>
+        <translation>Überstromerkennung im Wechselrichter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hardware-Fehler im Leistungsteil, Fehler in der Motorleitung oder im Motor.</source>
+        <translation>Hardware-Fehler im Leistungsteil, Fehler in der Motorleitung oder im Motor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorleitung oder Motor austauschen. Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Motorleitung oder Motor austauschen. Bleibt der Fehler trotz mehrmaligen EIN/AUS-Schaltens bestehen, muss der Frequenzumrichter zur Reparatur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t Abschaltung</source>
+        <translation>I²t Abschaltung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t-Auslastung zu hoch, daher Motor abgeschaltet.</source>
+        <translation>I²t-Auslastung zu hoch, daher Motor abgeschaltet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor abkühlen lassen, Last verringern. Die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</source>
+        <translation>Motor abkühlen lassen, Last verringern. Die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t Schwellwert überschritten</source>
+        <translation>I²t Schwellwert überschritten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>I²t-Auslastung zu hoch.</source>
+        <translation>I²t-Auslastung zu hoch.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Last verringern sowie die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</source>
+        <translation>Last verringern sowie die Parameter &quot;I²t-Zeit&quot; und &quot;I²t-Stromschwelle&quot; prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kein Motortyp definiert</source>
+        <translation>Kein Motortyp definiert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Parameter &quot;Motortyp&quot; ist auf &quot;kein Motor&quot; gesetzt.</source>
+        <translation>Der Parameter &quot;Motortyp&quot; ist auf &quot;kein Motor&quot; gesetzt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Den Parameter &quot;Motortyp&quot; prüfen.</source>
+        <translation>Den Parameter &quot;Motortyp&quot; prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Temperaturüberwachung Motor</source>
+        <translation>Temperaturüberwachung Motor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor zu warm, eventuell Kabelbruch Sensor.</source>
+        <translation>Motor zu warm, eventuell Kabelbruch Sensor.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor abkühlen, Last verringern, Sensor prüfen. Die Parameter &quot;Temperaturüberwachung&quot; und &quot;Sensorwert&quot; prüfen.</source>
+        <translation>Motor abkühlen, Last verringern, Sensor prüfen. Die Parameter &quot;Temperaturüberwachung&quot; und &quot;Sensorwert&quot; prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überwachung Netzunterspannung</source>
+        <translation>Überwachung Netzunterspannung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Versorgungsspannung zu klein.</source>
+        <translation>Versorgungsspannung zu klein.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Versorgungsspannung prüfen, Netzanschluss prüfen.</source>
+        <translation>Versorgungsspannung prüfen, Netzanschluss prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zwischenkreisspannung zu groß</source>
+        <translation>Zwischenkreisspannung zu groß</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Versorgungsspannung zu groß oder Motorbremsrampe zu niedrig.</source>
+        <translation>Versorgungsspannung zu groß oder Motorbremsrampe zu niedrig.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Versorgungsspannung und Netzanschluss prüfen; Parameter &quot;Bremsrampe&quot; anpassen.</source>
+        <translation>Versorgungsspannung und Netzanschluss prüfen; Parameter &quot;Bremsrampe&quot; anpassen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Überstromschutz im Wechselrichter (Spitzenstrom)</source>
+        <translation>Überstromschutz im Wechselrichter (Spitzenstrom)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Frequenzumrichter überlastet, Motor Kurzschluss oder Erdschluss.</source>
+        <translation>Frequenzumrichter überlastet, Motor Kurzschluss oder Erdschluss.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Belastung reduzieren, Motor und Zuleitung auf Kurz- und Erdschluss prüfen.</source>
+        <translation>Belastung reduzieren, Motor und Zuleitung auf Kurz- und Erdschluss prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motoranschluss unterbrochen</source>
+        <translation>Motoranschluss unterbrochen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kein Motor angeschlossen bzw. eine Motorphase unterbrochen.</source>
+        <translation>Kein Motor angeschlossen bzw. eine Motorphase unterbrochen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motoranschluss prüfen, ggf. Parameter &quot;Motortyp&quot; anpassen.</source>
+        <translation>Motoranschluss prüfen, ggf. Parameter &quot;Motortyp&quot; anpassen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Begrenzung Drehzahlsollwert aktiv</source>
+        <translation>Begrenzung Drehzahlsollwert aktiv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der interne Drehzahlsollwert der Motorsteuerung wird auf die maximale Wechselrichterfrequenz (Parameter &quot;Maximale Drehzahl&quot;) begrenzt.</source>
+        <translation>Der interne Drehzahlsollwert der Motorsteuerung wird auf die maximale Wechselrichterfrequenz (Parameter &quot;Maximale Drehzahl&quot;) begrenzt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parameter &quot;Drehzahlsollwert&quot; bzw. Sollwert von Analogeingang zu groß.</source>
+        <translation>Parameter &quot;Drehzahlsollwert&quot; bzw. Sollwert von Analogeingang zu groß.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parameter &quot;Drehzahlsollwert&quot;, die Grenzen für den Sollwert vom Analogeingang (&quot;Minimale Drehzahl&quot; AIN und &quot;Maximale Drehzahl&quot; AIN) sowie die Festfrequenzen 1 bis 4 prüfen; zur Kontrolle den aktuellen Sollwert nutzen.</source>
+        <translation>Parameter &quot;Drehzahlsollwert&quot;, die Grenzen für den Sollwert vom Analogeingang (&quot;Minimale Drehzahl&quot; AIN und &quot;Maximale Drehzahl&quot; AIN) sowie die Festfrequenzen 1 bis 4 prüfen; zur Kontrolle den aktuellen Sollwert nutzen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>10V Ausgangsspannung außerhalb des zulässigen Bereichs</source>
+        <translation>10V Ausgangsspannung außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die 10V Ausgangsspannung für den AIN ist außerhalb des zulässigen Bereiches (±3%).</source>
+        <translation>Die 10V Ausgangsspannung für den AIN ist außerhalb des zulässigen Bereiches (±3%).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verdrahtung prüfen; ggf. liegt ein Kurzschluss vor.</source>
+        <translation>Verdrahtung prüfen; ggf. liegt ein Kurzschluss vor.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss 24V Ausgang</source>
+        <translation>Kurzschluss 24V Ausgang</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss des 24V Ausgangs.</source>
+        <translation>Kurzschluss des 24V Ausgangs.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verdrahtung prüfen.</source>
+        <translation>Verdrahtung prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehlerhafter Parameterimport oder -export</source>
+        <translation>Fehlerhafter Parameterimport oder -export</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Es wurden ausschließlich die Werte übernommen, die tatsächlich vorhanden sind (Parameterimport); ein Parameterexport fand nicht statt.</source>
+        <translation>Es wurden ausschließlich die Werte übernommen, die tatsächlich vorhanden sind (Parameterimport); ein Parameterexport fand nicht statt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine/fehlerhafte SD-Karte oder Parameterdatei auf SD-Karte ist nicht vollständig oder nicht vorhanden.</source>
+        <translation>Keine/fehlerhafte SD-Karte oder Parameterdatei auf SD-Karte ist nicht vollständig oder nicht vorhanden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vollständige Parameterdatei (Import) und intakte SD-Karte verwenden.</source>
+        <translation>Vollständige Parameterdatei (Import) und intakte SD-Karte verwenden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unbenutzter Motorparameterspeicher für Motorcodierung</source>
+        <translation>Unbenutzter Motorparameterspeicher für Motorcodierung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Wert am Motorcodiereingang (DIN3 bis DIN6) zeigt auf einen leeren Parameterspeicher M1...M16.</source>
+        <translation>Der Wert am Motorcodiereingang (DIN3 bis DIN6) zeigt auf einen leeren Parameterspeicher M1...M16.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signalwerte an DIN3 bis DIN6 prüfen (siehe auch Parameter &quot;Motorcode&quot;) bzw. einen Parametersatz für den entsprechenden Motor abspeichern.</source>
+        <translation>Signalwerte an DIN3 bis DIN6 prüfen (siehe auch Parameter &quot;Motorcode&quot;) bzw. einen Parametersatz für den entsprechenden Motor abspeichern.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor im Generatorbetrieb</source>
+        <translation>Motor im Generatorbetrieb</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor rotiert bei Umrichterstopp.</source>
+        <translation>Motor rotiert bei Umrichterstopp.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorstillstand abwarten.</source>
+        <translation>Motorstillstand abwarten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Komparatorfehler beim Selbsttest</source>
+        <translation>Komparatorfehler beim Selbsttest</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+41"/>
+        <source>Interner Fehler.</source>
+        <translation>Interner Fehler.</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Bleibt der Fehler nach erneutem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Ein DASM-Motor kann weiter mit dem Umrichter betrieben werden, ein PMSM-Motor hingegen nicht.</source>
+        <translation>Bleibt der Fehler nach erneutem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Ein DASM-Motor kann weiter mit dem Umrichter betrieben werden, ein PMSM-Motor hingegen nicht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler beim Parameterimport und/oder -export</source>
+        <translation>Fehler beim Parameterimport und/oder -export</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Es wurde kein Import oder Export von Parametern vorgenommen.</source>
+        <translation>Es wurde kein Import oder Export von Parametern vorgenommen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Falsch konfigurierte oder beschaltene digitale Eingänge DIN5 und DIN6.</source>
+        <translation>Falsch konfigurierte oder beschaltene digitale Eingänge DIN5 und DIN6.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Signalwerte an DIN5 und DIN6 sowie deren Konfiguration prüfen.</source>
+        <translation>Signalwerte an DIN5 und DIN6 sowie deren Konfiguration prüfen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Watchdog-Reset auf Motorsteuerung</source>
+        <translation>Watchdog-Reset auf Motorsteuerung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Starke EMV-Störung auf Motorsteuerplatine.</source>
+        <translation>Starke EMV-Störung auf Motorsteuerplatine.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor neu starten.</source>
+        <translation>Motor neu starten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kurzschluss oder Erdschluss im Gleichstromsteller (GS)</source>
+        <translation>Kurzschluss oder Erdschluss im Gleichstromsteller (GS)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Verkabelung prüfen. Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Verkabelung prüfen. Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bremschopper defekt bzw. Bremswiderstand unterbrochen beim Selbsttest</source>
+        <translation>Bremschopper defekt bzw. Bremswiderstand unterbrochen beim Selbsttest</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Motor kann weiter betrieben werden.</source>
+        <translation>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur. Motor kann weiter betrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Offset in der Strommessschaltung zu groß beim Selbsttest</source>
+        <translation>Offset in der Strommessschaltung zu groß beim Selbsttest</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</source>
+        <translation>Bleibt der Fehler trotz mehrmaligem EIN/AUS-Schalten bestehen, muss der Frequenzumrichter zur Reparatur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Istdrehzahl des Motors zu hoch</source>
+        <translation>Istdrehzahl des Motors zu hoch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor-Istdrehzahl liegt 10% über der Solldrehzahl. Motor kann der Solldrehzahl nicht folgen, Motor extern angetrieben.</source>
+        <translation>Motor-Istdrehzahl liegt 10% über der Solldrehzahl. Motor kann der Solldrehzahl nicht folgen, Motor extern angetrieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Solldrehzahl langsamer absenken.</source>
+        <translation>Solldrehzahl langsamer absenken.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PMSM-Motor läuft nicht an</source>
+        <translation>PMSM-Motor läuft nicht an</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trotz mehrfacher Versuche läuft der PMSM-Motor nicht an.</source>
+        <translation>Trotz mehrfacher Versuche läuft der PMSM-Motor nicht an.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</source>
+        <translation>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</translation>
+    </message>
+</context>
+</TS>
