@@ -35,6 +35,9 @@ public:
     virtual FT_STATUS write(const void *data, uint32_t count, uint32_t *bytesWritten) = 0;
     virtual FT_STATUS purge(uint32_t mask) = 0;
     virtual FT_STATUS driverVersion(uint32_t *version) = 0;
+    // FT_OK while the device is still there. The layer asks before it answers
+    // FT_GetComPortNumber from the device entry.
+    virtual FT_STATUS attachedStatus() { return FT_OK; }
     // Called once by FT_Close before the port is deleted.
     virtual void close() = 0;
 };
@@ -47,12 +50,19 @@ public:
     virtual std::vector<D2xxDeviceEntry> devices() = 0;
     // Opens a device listed by devices(); null when it cannot be opened.
     virtual D2xxPort *open(const D2xxDeviceEntry &entry) = 0;
+    // Told the name of every FT_* call routed to this source ("FT_OpenEx",
+    // "FT_Write", ...), just before the call is carried out.
+    virtual void noteCall(const char *function) { (void)function; }
 };
 
 namespace D2xx {
 
+// What FT_GetDriverVersion reports for this layer: 1.0.0.
+constexpr uint32_t LayerVersion = 0x00010000;
+
 // Registers a source after the system sources (ttyUSB devices, then the paths in
 // TORVANA_SERIAL_PORTS). The source is not owned; pass null to remove it again.
+// Handles still open on a replaced source are closed.
 void setTestSource(D2xxSource *source);
 
 // Tests that must not see real devices switch the system sources off.
@@ -61,5 +71,14 @@ void setSystemSourcesEnabled(bool enabled);
 // The operating system's device path of the port that the library reports under
 // this COM port number (e.g. "/dev/ttyUSB0"), or an empty string.
 std::string devicePathForComPort(int32_t comPortNumber);
+
+// Closes every handle opened through this source and unregisters it if it is
+// the test source. A source calls it from its destructor so that no handle
+// outlives it; later calls on such a handle return FT_INVALID_HANDLE.
+void releaseSource(D2xxSource *source);
+
+// Number of FT_* calls made so far in this process, failed ones included. Lets a
+// test prove that an operation made no D2XX call at all.
+uint64_t callCount();
 
 } // namespace D2xx

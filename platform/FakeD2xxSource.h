@@ -18,7 +18,9 @@ public:
     {
         D2xxDeviceEntry entry;
         bool openFails = false;
-        bool unplugged = false;          // every call on an open handle fails with FT_IO_ERROR
+        bool unplugged = false;          // refused by open; every call on an open handle fails with
+                                         // FT_IO_ERROR, except that FT_Close still releases it
+        bool removed = false;            // no longer listed; set by removeDevice()
         std::deque<uint8_t> rxQueue;     // bytes waiting to be read
         std::vector<uint8_t> written;    // everything written so far
         std::deque<uint32_t> writeChunks; // per FT_Write call: at most this many bytes are taken; 0 = time-out
@@ -27,6 +29,7 @@ public:
         uint8_t wordLength = 0, stopBits = 0, parity = 0;
         uint32_t readTimeout = 0, writeTimeout = 0;
         int purges = 0;
+        uint32_t purgeMask = 0;          // mask of the last FT_Purge
         int opens = 0;
     };
 
@@ -36,8 +39,11 @@ public:
     // Returns the index of the new device in this source.
     int addDevice(const std::string &serialNumber, const std::string &description = "FT232R USB UART",
                   uint32_t id = 0x04036001, int32_t comPortNumber = -1);
+    // Detaches the device: it is no longer listed, and an open handle on it fails
+    // like an unplugged one. Indices of the other devices stay valid.
     void removeDevice(int index);
     Device &device(int index);
+    // Devices added so far, removed ones included.
     int deviceCount() const;
 
     void feedReceived(int index, const void *data, size_t size);
@@ -51,6 +57,7 @@ public:
     // D2xxSource
     std::vector<D2xxDeviceEntry> devices() override;
     D2xxPort *open(const D2xxDeviceEntry &entry) override;
+    void noteCall(const char *function) override;
 
 private:
     class Port;

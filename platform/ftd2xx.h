@@ -2,7 +2,7 @@
  *
  * The subset of the FTDI D2XX calls the program uses, with the vendor's names,
  * types and status codes, implemented over Linux serial devices (see
- * D2xxLinux.cpp). On Windows the vendor's library can take its place without
+ * D2xxLayer.cpp). On Windows the vendor's library can take its place without
  * touching a call site. Plain C types only. */
 #ifndef TORVANA_FTD2XX_H
 #define TORVANA_FTD2XX_H

@@ -1,0 +1,50 @@
+#include "SerialPortListSource.h"
+
+#include "TtyPort.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+std::vector<D2xxDeviceEntry> SerialPortListSource::devices()
+{
+    std::vector<D2xxDeviceEntry> result;
+    const char *variable = std::getenv("TORVANA_SERIAL_PORTS");
+    if (!variable)
+        return result;
+    const std::string list = variable;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(':', start);
+        if (end == std::string::npos)
+            end = list.size();
+        if (end > start) {
+            D2xxDeviceEntry entry;
+            entry.devicePath = list.substr(start, end - start);
+            entry.serialNumber = serialNumberForPath(entry.devicePath);
+            entry.description = "Torvana serial port";
+            entry.comPortNumber = FirstComPort + int32_t(result.size());
+            entry.type = 3; // unknown device type
+            result.push_back(std::move(entry));
+        }
+        start = end + 1;
+    }
+    return result;
+}
+
+D2xxPort *SerialPortListSource::open(const D2xxDeviceEntry &entry)
+{
+    return TtyPort::open(entry.devicePath);
+}
+
+std::string SerialPortListSource::serialNumberForPath(const std::string &path)
+{
+    // FNV-1a: fixed by definition, unlike std::hash.
+    uint32_t hash = 2166136261u;
+    for (unsigned char c : path) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    char text[11];
+    std::snprintf(text, sizeof text, "TV%08X", unsigned(hash));
+    return text;
+}
