@@ -78,6 +78,8 @@ private slots:
     void englishCatalogue();
     void germanCatalogueKeepsSourceTexts();
     void qtGermanCatalogue();
+    void qtCatalogueByLocaleName_data();
+    void qtCatalogueByLocaleName();
     void errorTableFullyTranslated();
     void noUnfinishedEnglishEntries();
 };
@@ -259,6 +261,22 @@ void TestAppResources::qtGermanCatalogue()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/Translations/qtbase_de.qm")));
     QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+void TestAppResources::qtCatalogueByLocaleName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("de_DE") << ":/Translations/qtbase_de_DE.qm";
+    QTest::newRow("en_US") << ":/Translations/qtbase_en_US.qm";
+}
+
+void TestAppResources::qtCatalogueByLocaleName()
+{
+    // Start-up names Qt's catalogue by the full locale name; the translator falls back
+    // from "qtbase_de_DE" to the file "qtbase_de.qm".
+    QFETCH(QString, path);
+    QTranslator translator;
+    QVERIFY2(translator.load(path), qPrintable(path));
 }
 
 void TestAppResources::errorTableFullyTranslated()
