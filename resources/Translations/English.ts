@@ -843,4 +843,256 @@ P%1</translation>
         <translation>Check the motor and its cable. Adjust the parameters &quot;Acceleration ramp&quot;, &quot;Start-up time&quot; and &quot;Start-up current&quot; (if adjustable).</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../app/MainWindow.ui" line="+14"/>
+        <location filename="../../app/MainWindow.cpp" line="+444"/>
+        <location line="+27"/>
+        <location line="+20"/>
+        <location line="+9"/>
+        <location line="+253"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>STARTSEITE</source>
+        <translation>STARTPAGE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>MOTORDATEN</source>
+        <translation>MOTOR DATA</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>EIN-/AUSGÄNGE</source>
+        <translation>INPUTS/OUTPUTS</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>DIAGNOSE</source>
+        <translation>DIAGNOSIS</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>SPINDELEINLAUF</source>
+        <translation>SPINDLE RUN-IN</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>FLASH-UPDATE</source>
+        <translation>FLASH-UPDATE</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <location filename="../../app/MainWindow.cpp" line="-422"/>
+        <location line="+333"/>
+        <source>Nicht verbunden</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Umrichtertyp</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Vom Umrichter laden</source>
+        <translation>Read from inverter</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>In Umrichter speichern</source>
+        <translation>Save on inverter</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-346"/>
+        <location line="+346"/>
+        <source>Verbunden</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <location line="-309"/>
+        <source>Prototyp</source>
+        <translation>Prototype</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Fehler </source>
+        <translation>Error </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Warnung </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Haltebetrieb</source>
+        <translation>Holding operation</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor läuft</source>
+        <translation>Motor runs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umrichter betriebsbereit</source>
+        <translation>Inverter ready for operation</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Parameter geändert</source>
+        <translation>Parameters changed</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Die Parameter wurden erfolgreich vom Umrichter abgerufen!
+
+</source>
+        <translation>The parameters have been successfully loaded from the inverter!
+
+</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+25"/>
+        <location line="+9"/>
+        <location line="+98"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="-131"/>
+        <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>At least one error has occurred by activating the settings!
+For more information, see details.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Parameter wurden erfolgreich zum Umrichter übertragen!
+
+</source>
+        <translation>The settings have been successfully transferred to the inverter!
+
+</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Der Fehler-Reset konnte nicht durchgeführt werden!
+
+</source>
+        <translation>The error reset could not be done!
+
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Fehler-Reset wurde durchgeführt!
+
+</source>
+        <translation>The error reset was done!
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Werkseinstellung konnte nicht geladen werden!
+
+</source>
+        <translation>The factory settings could not be loaded!
+
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter wurde erfolgreich auf die Werkseinstellungen zurückgesetzt!
+
+</source>
+        <translation>The factory settings have been loaded successfully!
+
+</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Die Hilfedatei konnte nicht geöffnet werden!
+
+Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!
+</source>
+        <translation>Could not open the operating manual!
+
+Please check that a suitable program for viewing pdf files is installed!
+</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Über Torvana</source>
+        <translation>About Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bedienungsanleitung zum Umrichter aufrufen</source>
+        <translation>Show help on inverter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bedienungsanleitung zu Torvana aufrufen</source>
+        <translation>Show help on Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umschalten zu Englisch</source>
+        <translation>Switch to English</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umschalten zu Deutsch</source>
+        <translation>Switch to German</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
+
+Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
+</source>
+        <translation>It is not possible to close Torvana during a spindle run-in!
+
+Please stop the spindle run-in before closing Torvana.
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Torvana kann während eines Firmware-Updates nicht geschlossen werden!
+
+Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließen zu können.
+</source>
+        <translation>It is not possible to close Torvana during a firmware update!
+
+Please wait until the firmware update is finished before closing Torvana.
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Torvana kann aktuell nicht geschlossen werden!
+
+</source>
+        <translation>It is currently not possible to close Torvana!
+
+</translation>
+    </message>
+</context>
 </TS>

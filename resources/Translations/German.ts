@@ -843,4 +843,256 @@ P%1</translation>
         <translation>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../app/MainWindow.ui" line="+14"/>
+        <location filename="../../app/MainWindow.cpp" line="+444"/>
+        <location line="+27"/>
+        <location line="+20"/>
+        <location line="+9"/>
+        <location line="+253"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>STARTSEITE</source>
+        <translation>STARTSEITE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>MOTORDATEN</source>
+        <translation>MOTORDATEN</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>EIN-/AUSGÄNGE</source>
+        <translation>EIN-/AUSGÄNGE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>DIAGNOSE</source>
+        <translation>DIAGNOSE</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>SPINDELEINLAUF</source>
+        <translation>SPINDELEINLAUF</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>FLASH-UPDATE</source>
+        <translation>FLASH-UPDATE</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <location filename="../../app/MainWindow.cpp" line="-422"/>
+        <location line="+333"/>
+        <source>Nicht verbunden</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Umrichtertyp</source>
+        <translation>Umrichtertyp</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Vom Umrichter laden</source>
+        <translation>Vom Umrichter laden</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>In Umrichter speichern</source>
+        <translation>In Umrichter speichern</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-346"/>
+        <location line="+346"/>
+        <source>Verbunden</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <location line="-309"/>
+        <source>Prototyp</source>
+        <translation>Prototyp</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Fehler </source>
+        <translation>Fehler </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Warnung </source>
+        <translation>Warnung </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Haltebetrieb</source>
+        <translation>Haltebetrieb</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Motor läuft</source>
+        <translation>Motor läuft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umrichter betriebsbereit</source>
+        <translation>Umrichter betriebsbereit</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Parameter geändert</source>
+        <translation>Parameter geändert</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Die Parameter wurden erfolgreich vom Umrichter abgerufen!
+
+</source>
+        <translation>Die Parameter wurden erfolgreich vom Umrichter abgerufen!
+
+</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+25"/>
+        <location line="+9"/>
+        <location line="+98"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="-131"/>
+        <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
+Weitere Informationen finden Sie unter Details.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Parameter wurden erfolgreich zum Umrichter übertragen!
+
+</source>
+        <translation>Die Parameter wurden erfolgreich zum Umrichter übertragen!
+
+</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Der Fehler-Reset konnte nicht durchgeführt werden!
+
+</source>
+        <translation>Der Fehler-Reset konnte nicht durchgeführt werden!
+
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Fehler-Reset wurde durchgeführt!
+
+</source>
+        <translation>Der Fehler-Reset wurde durchgeführt!
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Werkseinstellung konnte nicht geladen werden!
+
+</source>
+        <translation>Die Werkseinstellung konnte nicht geladen werden!
+
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter wurde erfolgreich auf die Werkseinstellungen zurückgesetzt!
+
+</source>
+        <translation>Der Umrichter wurde erfolgreich auf die Werkseinstellungen zurückgesetzt!
+
+</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Die Hilfedatei konnte nicht geöffnet werden!
+
+Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!
+</source>
+        <translation>Die Hilfedatei konnte nicht geöffnet werden!
+
+Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!
+</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Über Torvana</source>
+        <translation>Über Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bedienungsanleitung zum Umrichter aufrufen</source>
+        <translation>Bedienungsanleitung zum Umrichter aufrufen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bedienungsanleitung zu Torvana aufrufen</source>
+        <translation>Bedienungsanleitung zu Torvana aufrufen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umschalten zu Englisch</source>
+        <translation>Umschalten zu Englisch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umschalten zu Deutsch</source>
+        <translation>Umschalten zu Deutsch</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
+
+Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
+</source>
+        <translation>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
+
+Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Torvana kann während eines Firmware-Updates nicht geschlossen werden!
+
+Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließen zu können.
+</source>
+        <translation>Torvana kann während eines Firmware-Updates nicht geschlossen werden!
+
+Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließen zu können.
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Torvana kann aktuell nicht geschlossen werden!
+
+</source>
+        <translation>Torvana kann aktuell nicht geschlossen werden!
+
+</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,754 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "ErrorDescription.h"
+#include "OverlayWidget.h"
+#include "ParameterId.h"
+#include "StartupSettings.h"
+#include "WidgetScaler.h"
+#include "ui_MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#ifndef TORVANA_VERSION_TEXT
+#error "TORVANA_VERSION_TEXT must be defined by the build"
+#endif
+
+namespace {
+
+// The transfer buttons accept one click per this time.
+constexpr int TransferLatchMs = 500;
+// Delay of the error reset that follows every completed parameter write.
+constexpr int ResetDelayMs = 500;
+constexpr int StateLineIntervalMs = 1000;
+constexpr int SecondFitDelayMs = 250;
+
+const char StateLineHtml[] = "<html><head/><body><p style=\"color:#000000; background-color: %1; "
+                             "white-space: pre;\"><br/><span>%2</span><br/></p></body></html>";
+const char BannerHtml[] = "<html><head/><body><p align=\"center\"><span style=\"background-color: yellow;\">"
+                          "%1</span></p></body></html>";
+
+QString windowTitleText()
+{
+    return QStringLiteral("Torvana %1").arg(QLatin1String(TORVANA_VERSION_TEXT));
+}
+
+// A display value as the whole unsigned 16-bit number the inverter sent.
+uint16_t truncatedTo16Bits(double value)
+{
+    return std::isfinite(value) ? uint16_t(int64_t(value)) : 0;
+}
+
+bool isLandscape(Qt::ScreenOrientation orientation)
+{
+    return orientation == Qt::LandscapeOrientation || orientation == Qt::InvertedLandscapeOrientation;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTranslator, QTranslator *qtTranslator)
+    : QMainWindow(nullptr)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+    , m_applicationTranslator(applicationTranslator)
+    , m_qtTranslator(qtTranslator)
+    , m_scaler(std::make_unique<WidgetScaler>(this))
+    , m_manualFolder(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("manual"))
+{
+    // The form also connects its buttons' clicked() to the language, help,
+    // about and transfer slots (see the .ui file).
+    m_ui->setupUi(this);
+    setWindowTitle(windowTitleText());
+    loadSettings();
+
+    // idClicked is buttonClicked(int) under its current name.
+    connect(m_ui->modeButtonGroup, &QButtonGroup::idClicked, this, &MainWindow::switchContentWidget);
+    createPages();
+
+    m_ui->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    for (QWidget *page : qAsConst(m_pages)) {
+        if (page)
+            m_contentLayout.addWidget(page);
+    }
+    m_contentLayout.setContentsMargins(0, 0, 0, 0);
+    m_ui->contentWidget->setLayout(&m_contentLayout);
+
+    m_ui->startButton->setChecked(true);
+    switchContentWidget(MonitoringPage);
+
+    const bool german = language == QLocale::German;
+    m_ui->germanToolButton->setVisible(!german);
+    m_ui->englishToolButton->setVisible(german);
+
+    updateHelpButtons();
+    updateToolTips();
+
+    connectControllers();
+    auto *stateLineTimer = new QTimer(this);
+    connect(stateLineTimer, &QTimer::timeout, this, &MainWindow::updateErrorStateLabel);
+    stateLineTimer->start(StateLineIntervalMs);
+
+    installTouchHandling();
+
+    QScreen *screen = QGuiApplication::primaryScreen();
+    screen->setOrientationUpdateMask(Qt::PortraitOrientation | Qt::LandscapeOrientation
+                                     | Qt::InvertedPortraitOrientation | Qt::InvertedLandscapeOrientation);
+    connect(screen, &QScreen::orientationChanged, this, &MainWindow::updateOrientation);
+
+    m_scaler->scale();
+
+    updateErrorStateLabel();
+    updateOrientation(screen->orientation());
+}
+
+MainWindow::~MainWindow()
+{
+    m_scaler.reset();
+    m_ui.reset();
+}
+
+void MainWindow::setMessagePresenter(MessagePresenter *presenter)
+{
+    m_presenter = presenter ? presenter : &m_defaultPresenter;
+}
+
+void MainWindow::setManualFolder(const QString &folder)
+{
+    m_manualFolder = folder;
+    updateHelpButtons();
+}
+
+// --- construction
+
+QList<QAbstractButton *> MainWindow::pageButtons() const
+{
+    return {m_ui->startButton,       m_ui->driveDataButton,  m_ui->inputOutputButton,
+            m_ui->diagnosticsButton, m_ui->spindleRunButton, m_ui->flashUpdateButton};
+}
+
+void MainWindow::createPages()
+{
+    const QList<QAbstractButton *> buttons = pageButtons();
+    for (int id = MonitoringPage; id <= SpindleRunPage; ++id)
+        m_ui->modeButtonGroup->setId(buttons.at(id), id);
+
+    // The list is indexed by page id. A page that is not part of this build
+    // keeps its null slot; its button stays usable and shows an empty content
+    // area. Each page is created here, in page-id order, with the window as
+    // parent and the controllers it needs, as in
+    //   m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
+    // monitoring, drive and diagnostics take both controllers, I/O only the
+    // dataset controller.
+    m_pages = QList<QWidget *>::fromVector(QVector<QWidget *>(PageCount, nullptr));
+
+    // Spindle run-in (both controllers). While a program runs the window is
+    // locked, and the parameters it changed are read back afterwards:
+    // spindleRunStarted lowers the banner (direct) and calls
+    // disableModificationsDueToSpindleRun; spindleRunStopped calls
+    // enableModifications and then, direct, sendCurrentParametersetRequest.
+
+    m_ui->modeButtonGroup->setId(m_ui->flashUpdateButton, FlashUpdatePage);
+    // Firmware update (both controllers): flashUpdateStarted lowers the
+    // banner (direct) and calls disableModificationsDueToFlashUpdate;
+    // flashUpdateDone calls enableModifications.
+}
+
+void MainWindow::connectControllers()
+{
+    CommunicationController *comm = &m_communicationController;
+    DatasetController *dataset = &m_datasetController;
+    const auto raiseBanner = [this] { showParameterChangedLabel(true); };
+
+    connect(comm, &CommunicationController::connectedToDevice, this, &MainWindow::connectedToInverter,
+            Qt::QueuedConnection);
+    connect(comm, &CommunicationController::disconnectedFromDevice, this, &MainWindow::disconnectedFromInverter,
+            Qt::QueuedConnection);
+    connect(dataset, &DatasetController::inverterDataUpdated, this, &MainWindow::updateInverterData);
+    connect(comm, &CommunicationController::currentParametersetReceived, this,
+            &MainWindow::currentParametersetReceived, Qt::QueuedConnection);
+    connect(dataset, &DatasetController::parameterStatesComplete, this, &MainWindow::setParameterResponse,
+            Qt::QueuedConnection);
+    connect(comm, &CommunicationController::resetResponseReceived, this, &MainWindow::resetResponseReceived,
+            Qt::QueuedConnection);
+    connect(comm, &CommunicationController::factoryResetResponseReceived, this,
+            &MainWindow::factoryResetResponseReceived, Qt::QueuedConnection);
+    connect(dataset, &DatasetController::inverterStateChanged, this, &MainWindow::updateErrorStateLabel,
+            Qt::QueuedConnection);
+    connect(comm, &CommunicationController::motorParametersReceived, this, raiseBanner, Qt::DirectConnection);
+    connect(dataset, &DatasetController::loadedParametersFromFile, this, raiseBanner, Qt::DirectConnection);
+    // parameterChangedByUser of the monitoring, drive and I/O pages raises the
+    // banner the same way (direct), once those pages exist.
+}
+
+void MainWindow::installTouchHandling()
+{
+    const auto spinBoxes = findChildren<QDoubleSpinBox *>();
+    for (QDoubleSpinBox *spinBox : spinBoxes) {
+        if (spinBox->isReadOnly())
+            continue;
+        spinBox->installEventFilter(this);
+        const auto lineEdits = spinBox->findChildren<QLineEdit *>();
+        for (QLineEdit *lineEdit : lineEdits) {
+            lineEdit->installEventFilter(this);
+            lineEdit->deselect();
+        }
+    }
+}
+
+// --- page buttons, orientation and screen fitting
+
+void MainWindow::switchContentWidget(int id)
+{
+    for (QWidget *page : qAsConst(m_pages)) {
+        if (page)
+            page->hide();
+    }
+    if (id >= 0 && id < m_pages.size() && m_pages.at(id))
+        m_pages.at(id)->show();
+    m_currentPage = id;
+    QScrollBar *bar = m_ui->scrollArea->verticalScrollBar();
+    bar->setValue(bar->minimum());
+}
+
+void MainWindow::updateOrientation(Qt::ScreenOrientation orientation)
+{
+    if (orientation == Qt::PrimaryOrientation)
+        orientation = QGuiApplication::primaryScreen()->primaryOrientation();
+
+    const QList<QAbstractButton *> buttons = pageButtons();
+    QBoxLayout *vertical = m_ui->verticalButtonBarLayout;
+    QBoxLayout *horizontal = m_ui->horizontalButtonBarLayout;
+    const bool landscape = isLandscape(orientation);
+
+    for (QAbstractButton *button : buttons) {
+        vertical->removeWidget(button);
+        horizontal->removeWidget(button);
+    }
+    if (landscape) {
+        for (int i = 0; i < buttons.size(); ++i)
+            vertical->insertWidget(i, buttons.at(i));
+        vertical->removeItem(m_ui->verticalButtonBarSpacer);
+        vertical->addItem(m_ui->verticalButtonBarSpacer);
+        vertical->removeItem(m_ui->statusLabelLayout);
+        m_ui->statusLabelLayout->setParent(nullptr);
+        vertical->addLayout(m_ui->statusLabelLayout);
+    } else {
+        for (QAbstractButton *button : buttons)
+            horizontal->addWidget(button);
+    }
+    for (QAbstractButton *button : buttons)
+        button->show();
+
+    for (int i = 0; i < m_ui->statusLabelLayout->count(); ++i) {
+        if (QWidget *label = m_ui->statusLabelLayout->itemAt(i)->widget())
+            label->setVisible(landscape);
+    }
+    m_ui->verticalButtonBar->setVisible(landscape);
+    m_ui->horizontalButtonBar->setVisible(!landscape);
+}
+
+void MainWindow::fitToAvailableScreen()
+{
+    if (isMaximized())
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (available.height() > frame.height())
+        return;
+
+    const int extraWidth = frame.width() - width();
+    const int extraHeight = frame.height() - height();
+    const int newWidth = qMin(available.width() - extraWidth, width());
+    const int newHeight = qMin(available.height() - extraHeight, height());
+    resize(newWidth, newHeight);
+    // move() places the frame, title bar included.
+    move(available.x() + (available.width() - newWidth - extraWidth) / 2,
+         available.y() + (available.height() - newHeight - extraHeight) / 2);
+}
+
+bool MainWindow::shrinkPageButtonIcons()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int overshoot = frameGeometry().width() - screen->availableGeometry().width();
+    if (overshoot <= 0)
+        return false;
+    const int reduction = (overshoot + 5) / 6;
+    const auto buttons = pageButtons();
+    for (QAbstractButton *button : buttons) {
+        const QSize size = button->iconSize();
+        button->setIconSize(QSize(size.width() - reduction, size.height() - reduction));
+    }
+    return true;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    fitToAvailableScreen();
+    if (!m_pageIconsShrunk)
+        m_pageIconsShrunk = shrinkPageButtonIcons();
+    // The window manager may still change the frame after the first show.
+    QTimer::singleShot(SecondFitDelayMs, this, &MainWindow::fitToAvailableScreen);
+    QMainWindow::showEvent(event);
+}
+
+// --- connection, device information, state line and banner
+
+void MainWindow::connectedToInverter()
+{
+    m_connected = true;
+    showParameterChangedLabel(true);
+    m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_green.png")));
+    m_ui->connectedLabel->setText(tr("Verbunden"));
+    if (m_modificationsAllowed) {
+        m_ui->requestSettingsPushButton->setEnabled(true);
+        m_ui->activateSavePushButton->setEnabled(true);
+    }
+    updateErrorStateLabel();
+}
+
+void MainWindow::disconnectedFromInverter()
+{
+    m_connected = false;
+    showParameterChangedLabel(false);
+    m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_grey.png")));
+    m_ui->connectedLabel->setText(tr("Nicht verbunden"));
+    m_ui->serialNumberLabel->clear();
+    m_ui->deviceTypeLabel->clear();
+    m_ui->firmwareVersionLabel->clear();
+    m_ui->requestSettingsPushButton->setEnabled(false);
+    m_ui->activateSavePushButton->setEnabled(false);
+    // Forget the device silently, so that the next connection shows its data
+    // again even if it is the same inverter.
+    {
+        const QSignalBlocker blocker(&m_datasetController);
+        m_datasetController.deviceInformationUpdate(0, 0, QByteArray());
+    }
+    updateErrorStateLabel();
+}
+
+void MainWindow::updateInverterData()
+{
+    const uint16_t serial = truncatedTo16Bits(m_datasetController.value(Param::SerialNumber));
+    if (serial != 0)
+        m_ui->serialNumberLabel->setText(QString::number(serial));
+    else
+        m_ui->serialNumberLabel->clear();
+
+    const uint16_t type = truncatedTo16Bits(m_datasetController.value(Param::Inverter));
+    m_ui->deviceTypeLabel->setText(m_datasetController.isUnknownInverterType() ? tr("Prototyp")
+                                                                               : QString::number(type));
+
+    const QByteArray firmware = m_datasetController.deviceFirmware();
+    const int length = int(qstrnlen(firmware.constData(), uint(firmware.size())));
+    m_ui->firmwareVersionLabel->setText(QString::fromUtf8(firmware.constData(), length).trimmed());
+}
+
+const ErrorDescription *MainWindow::errorEntryForParameter(uint16_t parameterId)
+{
+    return m_errorTable.entryForValue(m_datasetController.value(parameterId));
+}
+
+void MainWindow::updateErrorStateLabel()
+{
+    if (m_communicationController.state() != CommunicationController::Connected) {
+        m_ui->errorStateLabel->hide();
+        return;
+    }
+
+    QString colour;
+    QString text;
+    if (m_datasetController.errorActive() || m_datasetController.warningActive()) {
+        // The lowest code of each kind wins; the list ends at the first
+        // parameter without an entry.
+        const ErrorDescription *error = nullptr;
+        const ErrorDescription *warning = nullptr;
+        for (uint16_t id = Param::FirstError; id <= Param::FifthError; ++id) {
+            const ErrorDescription *entry = errorEntryForParameter(id);
+            if (!entry)
+                break;
+            if (entry->kind == ErrorDescription::Error && (!error || entry->code < error->code))
+                error = entry;
+            else if (entry->kind == ErrorDescription::Warning && (!warning || entry->code < warning->code))
+                warning = entry;
+        }
+        if (error && m_datasetController.errorActive()) {
+            colour = QStringLiteral("#FF7979");
+            text = tr("Fehler ") + QString::number(error->code) + QStringLiteral(" - ")
+                + ErrorDescription::translated(error->title);
+        } else if (warning && m_datasetController.warningActive()) {
+            colour = QStringLiteral("#FFBD65");
+            text = tr("Warnung ") + QString::number(warning->code) + QStringLiteral(" - ")
+                + ErrorDescription::translated(warning->title);
+        }
+    } else if (m_datasetController.motorHolding()) {
+        colour = QStringLiteral("#FFD966");
+        text = tr("Haltebetrieb");
+    } else {
+        colour = QStringLiteral("#8FC26C");
+        text = m_datasetController.motorRunning() ? tr("Motor läuft") : tr("Umrichter betriebsbereit");
+    }
+
+    m_ui->errorStateLabel->setTextFormat(Qt::RichText);
+    m_ui->errorStateLabel->setText(QString::fromLatin1(StateLineHtml).arg(colour, text));
+    m_ui->errorStateLabel->show();
+}
+
+void MainWindow::showParameterChangedLabel(bool changed)
+{
+    // The label's enabled state records whether the banner is up.
+    if (changed && m_connected) {
+        m_ui->paramChangedLabel->setText(QString::fromLatin1(BannerHtml).arg(tr("Parameter geändert")));
+        m_ui->paramChangedLabel->setEnabled(true);
+    } else {
+        m_ui->paramChangedLabel->clear();
+        m_ui->paramChangedLabel->setEnabled(false);
+    }
+}
+
+// --- transfers and their answers
+
+void MainWindow::sendParametersetRequest()
+{
+    if (!m_requestReady)
+        return;
+    m_requestReady = false;
+    m_userRequestedParameterset = true;
+    m_communicationController.sendCurrentParametersetRequest();
+    QTimer::singleShot(TransferLatchMs, this, [this] { m_requestReady = true; });
+}
+
+void MainWindow::currentParametersetReceived()
+{
+    showParameterChangedLabel(false);
+    if (!m_userRequestedParameterset)
+        return;
+    m_userRequestedParameterset = false;
+    if (m_showInformationMessages)
+        m_presenter->information(this, tr("Torvana"),
+                                 tr("Die Parameter wurden erfolgreich vom Umrichter abgerufen!\n\n"));
+}
+
+void MainWindow::sendChangedParametersAndStore()
+{
+    if (!m_storeReady || !m_connected)
+        return;
+    m_storeReady = false;
+    m_datasetController.sendChangedParametersToInverter();
+    m_communicationController.sendStoreOnEepromCommand();
+    QTimer::singleShot(TransferLatchMs, this, [this] { m_storeReady = true; });
+}
+
+void MainWindow::setParameterResponse(CommErrorCode error, QString detailedText)
+{
+    if (!m_modificationsAllowed)
+        return;
+    if (error != CommError::NoError) {
+        showParameterChangedLabel(true);
+        m_presenter->critical(nullptr, tr("Fehler"),
+                              tr("Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler "
+                                 "aufgetreten!\nWeitere Informationen finden Sie unter Details."),
+                              detailedText);
+    } else {
+        showParameterChangedLabel(false);
+        if (m_showInformationMessages)
+            m_presenter->information(nullptr, tr("Torvana"),
+                                     tr("Die Parameter wurden erfolgreich zum Umrichter übertragen!\n\n"));
+    }
+    // Every completed write is followed by an error reset, whose answer is
+    // not the user's business.
+    m_suppressNextResetMessage = true;
+    QTimer::singleShot(ResetDelayMs, this, [this] { m_datasetController.sendResetCommand(); });
+}
+
+void MainWindow::resetResponseReceived(CommErrorCode error)
+{
+    if (!m_modificationsAllowed)
+        return;
+    if (m_suppressNextResetMessage) {
+        m_suppressNextResetMessage = false;
+        return;
+    }
+    if (error != CommError::NoError)
+        m_presenter->critical(this, tr("Fehler"), tr("Der Fehler-Reset konnte nicht durchgeführt werden!\n\n"));
+    else if (m_showInformationMessages)
+        m_presenter->information(this, tr("Torvana"), tr("Der Fehler-Reset wurde durchgeführt!\n\n"));
+}
+
+void MainWindow::factoryResetResponseReceived(CommErrorCode error)
+{
+    m_communicationController.sendCurrentParametersetRequest();
+    if (error != CommError::NoError)
+        m_presenter->critical(this, tr("Fehler"), tr("Die Werkseinstellung konnte nicht geladen werden!\n\n"));
+    else if (m_showInformationMessages)
+        m_presenter->information(this, tr("Torvana"),
+                                 tr("Der Umrichter wurde erfolgreich auf die Werkseinstellungen "
+                                    "zurückgesetzt!\n\n"));
+}
+
+// --- modification lock
+
+void MainWindow::disableModificationsDueToFlashUpdate()
+{
+    m_modificationsAllowed = false;
+    // The firmware update page itself stays reachable.
+    const std::initializer_list<QWidget *> locked{m_ui->startButton,       m_ui->driveDataButton,
+                                                  m_ui->inputOutputButton, m_ui->diagnosticsButton,
+                                                  m_ui->spindleRunButton,  m_ui->requestSettingsPushButton,
+                                                  m_ui->activateSavePushButton};
+    for (QWidget *widget : locked)
+        widget->setEnabled(false);
+}
+
+void MainWindow::disableModificationsDueToSpindleRun()
+{
+    m_modificationsAllowed = false;
+    // The run-in page and the diagnostics page stay reachable.
+    const std::initializer_list<QWidget *> locked{m_ui->startButton,       m_ui->driveDataButton,
+                                                  m_ui->inputOutputButton, m_ui->flashUpdateButton,
+                                                  m_ui->requestSettingsPushButton,
+                                                  m_ui->activateSavePushButton};
+    for (QWidget *widget : locked)
+        widget->setEnabled(false);
+}
+
+void MainWindow::enableModifications()
+{
+    m_modificationsAllowed = true;
+    const auto buttons = pageButtons();
+    for (QAbstractButton *button : buttons)
+        button->setEnabled(true);
+    m_ui->requestSettingsPushButton->setEnabled(m_connected);
+    m_ui->activateSavePushButton->setEnabled(m_connected);
+}
+
+// --- help, about and keyboard
+
+QString MainWindow::manualFile(bool software) const
+{
+    const auto matching = [this, software](const QString &pattern) {
+        QStringList names = QDir(m_manualFolder)
+                                .entryList({pattern}, QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+        names.erase(std::remove_if(names.begin(), names.end(),
+                                   [software](const QString &name) {
+                                       return name.contains(QLatin1String("Torvana"), Qt::CaseInsensitive)
+                                           != software;
+                                   }),
+                    names.end());
+        return names;
+    };
+    QStringList names;
+    if (QLocale().language() == QLocale::German)
+        names = matching(QStringLiteral("*GA_*_DE_*.pdf"));
+    if (names.isEmpty())
+        names = matching(QStringLiteral("*GA_*_EN_*.pdf"));
+    return names.value(0);
+}
+
+QString MainWindow::softwareManualFile() const
+{
+    return manualFile(true);
+}
+
+QString MainWindow::inverterManualFile() const
+{
+    return manualFile(false);
+}
+
+void MainWindow::updateHelpButtons()
+{
+    m_ui->helpInverterToolButton->setVisible(!inverterManualFile().isEmpty());
+    m_ui->helpTorvanaToolButton->setVisible(!softwareManualFile().isEmpty());
+}
+
+void MainWindow::showHardwareHelp()
+{
+    showHelp(inverterManualFile());
+}
+
+void MainWindow::showSoftwareHelp()
+{
+    showHelp(softwareManualFile());
+}
+
+void MainWindow::showHelp(QString pdfFilename)
+{
+    if (pdfFilename.isEmpty())
+        return;
+    const QString path = QDir(m_manualFolder).absoluteFilePath(pdfFilename);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        m_presenter->critical(this, tr("Fehler"),
+                              tr("Die Hilfedatei konnte nicht geöffnet werden!\n\nBitte überprüfen Sie, dass ein "
+                                 "geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!\n"));
+}
+
+void MainWindow::showInfo()
+{
+    const OverlayWidget overlay(this);
+    AboutDialog dialog(this, Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                 | Qt::MSWindowsFixedSizeDialogHint);
+    m_presenter->runModal(dialog);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+        showHardwareHelp();
+        break;
+    case Qt::Key_F2:
+        showSoftwareHelp();
+        break;
+    case Qt::Key_F9:
+        showInfo();
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+        break;
+    }
+}
+
+// --- language
+
+void MainWindow::switchUiToEnglish()
+{
+    switchLanguage(QLocale::English);
+}
+
+void MainWindow::switchUiToGerman()
+{
+    switchLanguage(QLocale::German);
+}
+
+void MainWindow::switchLanguage(QLocale::Language language)
+{
+    // Installing the translators posts the language-change event that
+    // changeEvent() answers.
+    StartupSettings::installLanguage(language, *m_applicationTranslator, *m_qtTranslator);
+}
+
+void MainWindow::updateToolTips()
+{
+    m_ui->aboutToolButton->setToolTip(tr("Über Torvana"));
+    m_ui->helpInverterToolButton->setToolTip(tr("Bedienungsanleitung zum Umrichter aufrufen"));
+    m_ui->helpTorvanaToolButton->setToolTip(tr("Bedienungsanleitung zu Torvana aufrufen"));
+    m_ui->englishToolButton->setToolTip(tr("Umschalten zu Englisch"));
+    m_ui->germanToolButton->setToolTip(tr("Umschalten zu Deutsch"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        setWindowTitle(windowTitleText());
+        updateToolTips();
+        setLocale(QLocale());
+        updateErrorStateLabel();
+        updateHelpButtons();
+        m_ui->connectedLabel->setText(m_connected ? tr("Verbunden") : tr("Nicht verbunden"));
+        showParameterChangedLabel(m_ui->paramChangedLabel->isEnabled());
+        if (QWidget *focused = focusWidget())
+            focused->clearFocus();
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (windowState() == Qt::WindowNoState)
+            fitToAvailableScreen();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// --- touch input on number fields
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *spinBox = qobject_cast<QDoubleSpinBox *>(watched);
+    QLineEdit *lineEdit = nullptr;
+    if (spinBox)
+        lineEdit = spinBox->findChild<QLineEdit *>();
+    else if ((lineEdit = qobject_cast<QLineEdit *>(watched)))
+        spinBox = qobject_cast<QDoubleSpinBox *>(lineEdit->parent());
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        if (spinBox && lineEdit && spinBox->isEnabled()) {
+            QGuiApplication::inputMethod()->show();
+            // The first touch selects the whole number for replacement; a
+            // second touch into the text places the cursor.
+            if (spinBox != m_lastTouchedSpinBox || lineEdit->cursorPosition() == lineEdit->text().length()
+                || lineEdit->text() == spinBox->specialValueText()) {
+                m_lastTouchedSpinBox = spinBox;
+                spinBox->setFocus();
+                spinBox->selectAll();
+                return true;
+            }
+        }
+        break;
+    case QEvent::FocusOut:
+        m_lastTouchedSpinBox = nullptr;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- settings and closing
+
+void MainWindow::loadSettings()
+{
+    const QSettings settings;
+    if (settings.contains(QStringLiteral("MainWindow/Size")))
+        resize(settings.value(QStringLiteral("MainWindow/Size")).toSize());
+    if (settings.contains(QStringLiteral("MainWindow/Position")))
+        move(settings.value(QStringLiteral("MainWindow/Position")).toPoint());
+    setWindowState(settings.value(QStringLiteral("MainWindow/Maximized"), false).toBool() ? Qt::WindowMaximized
+                                                                                          : Qt::WindowNoState);
+    if (settings.contains(QStringLiteral("ShowInformationMessages")))
+        m_showInformationMessages = settings.value(QStringLiteral("ShowInformationMessages")).toBool();
+}
+
+void MainWindow::saveSettings()
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("Language"), int(QLocale().language()));
+    if (!isMaximized())
+        settings.setValue(QStringLiteral("MainWindow/Size"), size());
+    settings.setValue(QStringLiteral("MainWindow/Position"), pos());
+    settings.setValue(QStringLiteral("MainWindow/Maximized"), isMaximized());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_modificationsAllowed) {
+        saveSettings();
+        event->accept();
+        return;
+    }
+    event->ignore();
+    QString text;
+    if (m_currentPage == SpindleRunPage)
+        text = tr("Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!\n\nBitte beenden Sie den "
+                  "Spindeleinlauf, um Torvana schließen zu können.\n");
+    else if (m_currentPage == FlashUpdatePage)
+        text = tr("Torvana kann während eines Firmware-Updates nicht geschlossen werden!\n\nBitte warten Sie bis das "
+                  "Firmware-Update abgeschlossen ist, um Torvana schließen zu können.\n");
+    else
+        text = tr("Torvana kann aktuell nicht geschlossen werden!\n\n");
+    m_presenter->critical(this, tr("Torvana"), text);
+}

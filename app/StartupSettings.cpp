@@ -1,0 +1,94 @@
+#include "StartupSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+
+
+void StartupSettings::setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationDomain(QLatin1String(OrganizationDomain));
+    QCoreApplication::setOrganizationName(QLatin1String(OrganizationName));
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
+}
+
+int StartupSettings::applyCommandLine(QSettings &settings, const QStringList &arguments)
+{
+    int matches = 0;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i).compare(QLatin1String("-default"), Qt::CaseInsensitive) == 0) {
+            resetToDefaults(settings);
+            ++matches;
+        }
+    }
+    return matches;
+}
+
+void StartupSettings::resetToDefaults(QSettings &settings)
+{
+    settings.remove(QStringLiteral("Language"));
+    settings.remove(QStringLiteral("ParametersetDirectory"));
+    settings.remove(QStringLiteral("FirmwareDirectory"));
+    settings.remove(QStringLiteral("MainWindow"));
+    settings.remove(QStringLiteral("Diagram"));
+}
+
+QLocale::Language StartupSettings::defaultLanguage(const QLocale &systemLocale)
+{
+    return systemLocale.language() == QLocale::German ? QLocale::German : QLocale::English;
+}
+
+QLocale::Language StartupSettings::language(const QSettings &settings, const QLocale &systemLocale)
+{
+    return QLocale::Language(settings.value(QStringLiteral("Language"), int(defaultLanguage(systemLocale))).toInt());
+}
+
+QString StartupSettings::translatorFileName(QLocale::Language language)
+{
+    return QStringLiteral(":/Translations/%1.qm").arg(QLocale::languageToString(language));
+}
+
+QString StartupSettings::qtTranslatorFileName(QLocale::Language language)
+{
+    return QStringLiteral(":/Translations/qtbase_%1.qm").arg(QLocale(language, QLocale::AnyCountry).name());
+}
+
+void StartupSettings::installLanguage(QLocale::Language language, QTranslator &applicationTranslator,
+                                      QTranslator &qtTranslator)
+{
+    QCoreApplication::removeTranslator(&applicationTranslator);
+    // A failed load leaves the translator empty, so the source texts show.
+    (void)applicationTranslator.load(translatorFileName(language));
+    QCoreApplication::installTranslator(&applicationTranslator);
+
+    QCoreApplication::removeTranslator(&qtTranslator);
+    (void)qtTranslator.load(qtTranslatorFileName(language));
+    QCoreApplication::installTranslator(&qtTranslator);
+
+    QLocale::setDefault(QLocale(language, QLocale::AnyCountry));
+}
+
+QString StartupSettings::styleSheet()
+{
+    return styleSheet({QStringLiteral(":/Styles/common.css"), QStringLiteral(":/Styles/default.css")});
+}
+
+QString StartupSettings::styleSheet(const QStringList &fileNames)
+{
+    QByteArray bytes;
+    for (const QString &fileName : fileNames) {
+        QFile file(fileName);
+        if (file.open(QIODevice::ReadOnly))
+            bytes += file.readAll();
+    }
+    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
+}
+
+QString StartupSettings::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QDir::separator()
+        + QLatin1String(ApplicationName);
+}

@@ -1,0 +1,22 @@
+// A main() for widget tests that touch the settings store or the documents
+// folder: HOME and XDG_CONFIG_HOME point into a temporary folder of this process
+// before the application object exists, so tests running in parallel never share
+// (or damage) a real store.
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#define TORVANA_TEST_MAIN_WITH_TEMPORARY_HOME(TestObject)                                              \
+    int main(int argc, char *argv[])                                                                   \
+    {                                                                                                  \
+        QTemporaryDir home;                                                                            \
+        if (!home.isValid())                                                                           \
+            return 2;                                                                                  \
+        qputenv("HOME", home.path().toLocal8Bit());                                                    \
+        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());          \
+        QApplication app(argc, argv);                                                                  \
+        TestObject test;                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                        \
+    }
