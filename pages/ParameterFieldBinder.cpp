@@ -1,0 +1,351 @@
+#include "ParameterFieldBinder.h"
+
+#include "DatasetController.h"
+#include "ParameterId.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QWidget>
+
+ParameterFieldBinder::ParameterFieldBinder(QWidget *page, DatasetController *model)
+    : QObject(page), m_page(page), m_model(model)
+{
+}
+
+uint16_t ParameterFieldBinder::parameterNumber(const QWidget *widget)
+{
+    if (!widget)
+        return 0;
+    bool ok = false;
+    const uint number = widget->accessibleDescription().toUInt(&ok, 10);
+    return ok && number <= 0xFFFF ? uint16_t(number) : 0;
+}
+
+template <typename T>
+QList<T *> ParameterFieldBinder::fields(QWidget *scope) const
+{
+    return (scope ? scope : m_page)->template findChildren<T *>();
+}
+
+bool ParameterFieldBinder::isStoppedOnly(uint16_t id) const
+{
+    return m_stoppedOnlyIds.contains(id);
+}
+
+bool ParameterFieldBinder::isConvertible(uint16_t id) const
+{
+    return m_model->convertibleList().contains(id);
+}
+
+QString ParameterFieldBinder::translate(const char *sourceText) const
+{
+    return QCoreApplication::translate(m_page->metaObject()->className(), sourceText);
+}
+
+// ---- construction ------------------------------------------------------------
+
+void ParameterFieldBinder::collectFields(bool lockStoppedOnly)
+{
+    if (lockStoppedOnly)
+        m_stoppedOnlyIds = m_model->stoppedOnlyList();
+
+    for (QLabel *label : fields<QLabel>()) {
+        const uint16_t id = parameterNumber(label);
+        if (id != 0 && isConvertible(id))
+            m_convertibleLabels.append(label);
+    }
+
+    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>()) {
+        const uint16_t id = parameterNumber(spinBox);
+        if (isConvertible(id))
+            m_convertibleSpinBoxes.append(spinBox);
+        spinBox->setValue(m_model->value(id));
+        if (!spinBox->isReadOnly())
+            connect(spinBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                    &ParameterFieldBinder::setParameter, Qt::UniqueConnection);
+    }
+}
+
+void ParameterFieldBinder::addConvertibleLabel(QLabel *label)
+{
+    if (label && !m_convertibleLabels.contains(label))
+        m_convertibleLabels.append(label);
+}
+
+void ParameterFieldBinder::setComboBoxScope(QWidget *container)
+{
+    m_comboBoxScope = container;
+}
+
+void ParameterFieldBinder::setChangeSignalSuppressed(uint16_t id)
+{
+    if (!m_silentIds.contains(id))
+        m_silentIds.append(id);
+}
+
+// ---- reload and unit -----------------------------------------------------------
+
+bool ParameterFieldBinder::updateParameters()
+{
+    if (!m_page->isVisible())
+        return false;
+    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>())
+        setSpinBoxValue(spinBox, m_model->value(parameterNumber(spinBox)));
+    for (QComboBox *comboBox : fields<QComboBox>(m_comboBoxScope)) {
+        const uint16_t id = parameterNumber(comboBox);
+        if (id != 0)
+            setComboBoxValue(comboBox, uint16_t(m_model->value(id)));
+    }
+    return true;
+}
+
+QString ParameterFieldBinder::speedSuffix() const
+{
+    const bool inHz = uint16_t(m_model->value(Param::SpeedDisplay)) == Code::DisplayHz;
+    return inHz ? translate(" Hz") : translate(" min-1");
+}
+
+void ParameterFieldBinder::updateSpeedDisplay()
+{
+    const QString suffix = speedSuffix();
+    for (QDoubleSpinBox *spinBox : qAsConst(m_convertibleSpinBoxes)) {
+        const uint16_t id = parameterNumber(spinBox);
+        if (id == 0)
+            continue;
+        const QSignalBlocker blocker(spinBox);
+        spinBox->setSuffix(suffix);
+        if (!spinBox->isReadOnly()) {
+            spinBox->setSingleStep(m_model->resolution(id));
+            updateToolTip(spinBox);
+        } else {
+            spinBox->setToolTip(plainToolTip(id));
+        }
+        spinBox->setValue(m_model->value(id));
+    }
+    for (QLabel *label : qAsConst(m_convertibleLabels)) {
+        const uint16_t id = parameterNumber(label);
+        if (id == 0)
+            continue;
+        const QString caption = m_model->caption(id);
+        if (!caption.isEmpty())
+            label->setText(caption);
+    }
+}
+
+void ParameterFieldBinder::setConvertibleParameters()
+{
+    for (QDoubleSpinBox *spinBox : qAsConst(m_convertibleSpinBoxes)) {
+        const uint16_t id = parameterNumber(spinBox);
+        if (id == 0 || spinBox->isReadOnly())
+            continue;
+        const QSignalBlocker blocker(spinBox);
+        updateToolTip(spinBox);
+        spinBox->setSingleStep(m_model->resolution(id));
+        // The speed the user sees stays; the stored frequency follows the pole pairs.
+        spinBox->setValue(m_model->setValue(id, spinBox->value(), false));
+    }
+}
+
+void ParameterFieldBinder::motorStateChanged(bool motorRuns)
+{
+    auto lock = [&](QWidget *widget) {
+        if (isStoppedOnly(parameterNumber(widget)))
+            widget->setDisabled(motorRuns);
+    };
+    for (QWidget *widget : fields<QDoubleSpinBox>())
+        lock(widget);
+    for (QWidget *widget : fields<QComboBox>())
+        lock(widget);
+    for (QWidget *widget : fields<QLabel>())
+        lock(widget);
+}
+
+// ---- tooltips ------------------------------------------------------------------
+
+QString ParameterFieldBinder::plainToolTip(uint16_t id) const
+{
+    return translate("Parameter P%1").arg(id);
+}
+
+QString ParameterFieldBinder::spinBoxToolTip(const QDoubleSpinBox *spinBox, double minimum,
+                                             double maximum) const
+{
+    const uint16_t id = parameterNumber(spinBox);
+    if (spinBox->isReadOnly())
+        return plainToolTip(id);
+    const QString suffix = spinBox->suffix();
+    const QString special = spinBox->specialValueText();
+    if (special.isEmpty())
+        return translate("Parameter P%1\nMinimum: %2%3\nMaximum: %4%5")
+            .arg(id)
+            .arg(QString::number(minimum, 'g', -1), suffix, QString::number(maximum, 'g', -1), suffix);
+    // The off state is the lowest value the user can choose.
+    return translate("Parameter P%1\nMinimum: %2\nMaximum: %3%4")
+        .arg(id)
+        .arg(special, QString::number(maximum, 'g', -1), suffix);
+}
+
+void ParameterFieldBinder::updateToolTip(QDoubleSpinBox *spinBox)
+{
+    if (!spinBox)
+        return;
+    const uint16_t id = parameterNumber(spinBox);
+    spinBox->setToolTip(spinBoxToolTip(spinBox, m_model->minimum(id), m_model->maximum(id)));
+}
+
+void ParameterFieldBinder::updateToolTips()
+{
+    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>())
+        updateToolTip(spinBox);
+}
+
+// ---- combo boxes ---------------------------------------------------------------
+
+void ParameterFieldBinder::fillComboBoxes()
+{
+    for (QComboBox *comboBox : fields<QComboBox>(m_comboBoxScope))
+        fillComboBox(comboBox);
+}
+
+void ParameterFieldBinder::fillComboBox(QComboBox *comboBox)
+{
+    if (!comboBox)
+        return;
+    // Filling emits currentIndexChanged; setParameter() ignores it meanwhile
+    // instead of being disconnected, so that the binding stays the first
+    // receiver and an entry is stored before the page's own checks run.
+    m_fillingComboBoxes = true;
+    comboBox->clear();
+    const uint16_t id = parameterNumber(comboBox);
+    const uint16_t current = uint16_t(m_model->value(id));
+    comboBox->setToolTip(plainToolTip(id));
+    const QMap<uint16_t, QString> choices = m_model->enumeration(id); // translated, ascending code
+    for (auto it = choices.cbegin(); it != choices.cend(); ++it) {
+        comboBox->addItem(it.value(), uint(it.key()));
+        if (it.key() == current)
+            comboBox->setCurrentIndex(comboBox->count() - 1);
+    }
+    m_fillingComboBoxes = false;
+    connect(comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &ParameterFieldBinder::setParameter, Qt::UniqueConnection);
+}
+
+void ParameterFieldBinder::setSpinBoxValue(QDoubleSpinBox *spinBox, double value)
+{
+    if (!spinBox)
+        return;
+    const QSignalBlocker blocker(spinBox);
+    spinBox->setValue(value);
+}
+
+void ParameterFieldBinder::setComboBoxValue(QComboBox *comboBox, uint16_t code)
+{
+    if (!comboBox)
+        return;
+    for (int i = 0; i < comboBox->count(); ++i) {
+        if (comboBox->itemData(i).toUInt() == code) {
+            const QSignalBlocker blocker(comboBox);
+            comboBox->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+uint16_t ParameterFieldBinder::comboBoxCode(const QComboBox *comboBox)
+{
+    if (!comboBox || comboBox->currentIndex() < 0)
+        return 0;
+    return uint16_t(comboBox->currentData().toUInt());
+}
+
+void ParameterFieldBinder::refreshDependentField(QDoubleSpinBox *spinBox)
+{
+    if (!spinBox)
+        return;
+    spinBox->setValue(m_model->value(parameterNumber(spinBox)));
+    updateToolTip(spinBox);
+}
+
+QList<QWidget *> ParameterFieldBinder::widgetsFor(uint16_t id) const
+{
+    QList<QWidget *> result;
+    if (id == 0)
+        return result;
+    auto collect = [&](const auto &list) {
+        for (QWidget *widget : list)
+            if (parameterNumber(widget) == id)
+                result.append(widget);
+    };
+    collect(fields<QDoubleSpinBox>());
+    collect(fields<QComboBox>());
+    collect(fields<QLabel>());
+    collect(fields<QLineEdit>());
+    return result;
+}
+
+void ParameterFieldBinder::setParameterEnabled(uint16_t id, bool enabled)
+{
+    for (QWidget *widget : widgetsFor(id))
+        widget->setEnabled(enabled);
+}
+
+// ---- language change -------------------------------------------------------------
+
+void ParameterFieldBinder::beginRetranslation()
+{
+    m_eventInProgress = LanguageChange;
+}
+
+void ParameterFieldBinder::finishRetranslation()
+{
+    if (QWidget *focused = m_page->focusWidget())
+        focused->clearFocus();
+    m_eventInProgress = 0;
+}
+
+// ---- user entry --------------------------------------------------------------------
+
+void ParameterFieldBinder::setParameter()
+{
+    applyEntry(sender());
+}
+
+void ParameterFieldBinder::applyEntry(QObject *field)
+{
+    if (!field)
+        return;
+
+    if (auto *comboBox = qobject_cast<QComboBox *>(field)) {
+        // Refilling the boxes during a language change or a fill emits
+        // currentIndexChanged; those are not entries.
+        if (isRetranslating() || m_fillingComboBoxes || comboBox->count() == 0)
+            return;
+        const uint16_t id = parameterNumber(comboBox);
+        if (id == 0)
+            return;
+        const uint16_t code = comboBoxCode(comboBox);
+        const double kept = m_model->setValue(id, code, false);
+        if (kept != code)
+            setComboBoxValue(comboBox, uint16_t(kept));
+        if (!m_silentIds.contains(id))
+            emit parameterChangedByUser();
+        emit entryApplied(comboBox, id);
+        return;
+    }
+
+    if (auto *spinBox = qobject_cast<QDoubleSpinBox *>(field)) {
+        const uint16_t id = parameterNumber(spinBox);
+        if (id == 0)
+            return;
+        const double kept = m_model->setValue(id, spinBox->value(), false);
+        if (kept != spinBox->value())
+            setSpinBoxValue(spinBox, kept);
+        if (!m_silentIds.contains(id))
+            emit parameterChangedByUser();
+        emit entryApplied(spinBox, id);
+    }
+}
