@@ -42,6 +42,16 @@ bool MessagePresenter::question(QWidget *parent, const QString &title, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MessagePresenter::detailedQuestion(QWidget *parent, const QString &title, const QString &text,
+                                        const QString &detailedText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    if (!detailedText.isEmpty())
+        box.setDetailedText(detailedText);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int MessagePresenter::runModal(QDialog &dialog)
 {
     return dialog.exec();

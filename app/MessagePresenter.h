@@ -8,10 +8,10 @@ class QWidget;
 // Every message box and modal dialog of the window goes through one presenter,
 // so that tests can record what would have been shown instead of running a
 // modal event loop. The default shows QMessageBox boxes and runs dialogs with
-// exec(); a recording subclass overrides the five functions.
+// exec(); a recording subclass overrides the six functions.
 //
 // A null parent makes a box without parent (application modal). All boxes but
-// the question have a single OK button.
+// the questions have a single OK button.
 class MessagePresenter
 {
 public:
@@ -27,6 +27,9 @@ public:
                          const QString &detailedText = QString());
     // Yes and No, Yes as default; true when the user chose Yes.
     virtual bool question(QWidget *parent, const QString &title, const QString &text);
+    // The same question with a detailed text behind the box's details button.
+    virtual bool detailedQuestion(QWidget *parent, const QString &title, const QString &text,
+                                  const QString &detailedText);
     // Runs a dialog modally; answers its result code.
     virtual int runModal(QDialog &dialog);
 };
