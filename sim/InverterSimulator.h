@@ -1,0 +1,78 @@
+// One simulated inverter on a pseudo-terminal: owns the terminal, the
+// parameter and drive models, the protocol server with its bootloader and
+// the fault injection, and ties their life cycle together (start, unplug and
+// re-plug, restart after a firmware update).
+#pragma once
+
+#include "SimulatorOptions.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+
+class BootloaderEmulator;
+class DriveModel;
+class FaultInjector;
+class InverterModel;
+class ProtocolServer;
+class PtyEndpoint;
+class TransmitQueue;
+
+class InverterSimulator : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit InverterSimulator(const SimulatorOptions &options = SimulatorOptions(), QObject *parent = nullptr);
+    ~InverterSimulator() override;
+
+    // Opens the terminal and starts the drive; false with a reason on failure.
+    bool start(QString *errorText = nullptr);
+    QString slavePath() const;
+    bool isPlugged() const;
+
+    // Closes the terminal (the program sees the device vanish) and powers the
+    // inverter down; after the given seconds a new terminal is opened, the
+    // link and path file are updated and the inverter starts from its EEPROM.
+    // A negative delay leaves it unplugged until plugIn().
+    void unplug(int32_t seconds);
+    bool plugIn(QString *errorText = nullptr);
+    // Restart: settings from EEPROM, motor at rest.
+    void powerCycle();
+
+    InverterModel *model() const { return m_model; }
+    DriveModel *drive() const { return m_drive; }
+    ProtocolServer *server() const { return m_server; }
+    BootloaderEmulator *bootloader() const { return m_bootloader; }
+    FaultInjector *faults() const { return m_faults; }
+    TransmitQueue *transmitQueue() const { return m_queue; }
+    PtyEndpoint *endpoint() const { return m_endpoint; }
+
+    // Multi-line human-readable state for the console.
+    QString statusText() const;
+
+signals:
+    // A new terminal is open (start and every re-plug).
+    void slavePathChanged(const QString &path);
+    void unplugged();
+    // The application runs again after the bootloader's Go; firmware is the
+    // version now reported.
+    void firmwareRestarted(const QByteArray &firmware);
+    // Something the user of the simulator should know (printed by the program).
+    void notice(const QString &text);
+
+private:
+    void onApplicationStarted();
+
+    SimulatorOptions m_options;
+    PtyEndpoint *m_endpoint = nullptr;
+    TransmitQueue *m_queue = nullptr;
+    FaultInjector *m_faults = nullptr;
+    InverterModel *m_model = nullptr;
+    DriveModel *m_drive = nullptr;
+    BootloaderEmulator *m_bootloader = nullptr;
+    ProtocolServer *m_server = nullptr;
+    QTimer m_replugTimer;
+};
