@@ -14,6 +14,8 @@
 ParameterFieldBinder::ParameterFieldBinder(QWidget *page, DatasetController *model)
     : QObject(page), m_page(page), m_model(model)
 {
+    // entryApplied carries the number; makes it usable in queued connections and spies.
+    qRegisterMetaType<uint16_t>("uint16_t");
 }
 
 uint16_t ParameterFieldBinder::parameterNumber(const QWidget *widget)

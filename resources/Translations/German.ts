@@ -844,6 +844,217 @@ P%1</translation>
     </message>
 </context>
 <context>
+    <name>IOWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
+        <source>Ein- und Ausgänge</source>
+        <translation>Ein- und Ausgänge</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Digitale Eingänge</source>
+        <translation>Digitale Eingänge</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>DIN 1: </source>
+        <translation>DIN 1: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>DIN 3: </source>
+        <translation>DIN 3: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>DIN 5: </source>
+        <translation>DIN 5: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>DIN 2: </source>
+        <translation>DIN 2: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>DIN 4: </source>
+        <translation>DIN 4: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>DIN 6: </source>
+        <translation>DIN 6: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>SPS-Eingang: </source>
+        <translation>SPS-Eingang: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Relais</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Relais-Warnstrom:</source>
+        <translation>Relais-Warnstrom:</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> A~</source>
+        <translation> A~</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Relais 1: </source>
+        <translation>Relais 1: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Relais 2: </source>
+        <translation>Relais 2: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Analogeingang</source>
+        <translation>Analogeingang</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>AIN: </source>
+        <translation>AIN: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Maximale Spannung: </source>
+        <translation>Maximale Spannung: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> V</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Maximaler Strom: </source>
+        <translation>Maximaler Strom: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> mA</source>
+        <translation> mA</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Minimale Frequenz: </source>
+        <translation>Minimale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+53"/>
+        <location line="+67"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <location filename="../../pages/IOWidgetHalvex.cpp" line="+19"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="-254"/>
+        <source>Maximale Frequenz: </source>
+        <translation>Maximale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Festfrequenzen</source>
+        <translation>Festfrequenzen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Festfrequenz 1:</source>
+        <translation>Festfrequenz 1:</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Festfrequenz 3: </source>
+        <translation>Festfrequenz 3: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Festfrequenz 2: </source>
+        <translation>Festfrequenz 2: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Festfrequenz 4: </source>
+        <translation>Festfrequenz 4: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>CAN Node-ID: </source>
+        <translation>CAN Node-ID: </translation>
+    </message>
+    <message>
+        <location filename="../../pages/IOWidgetHalvex.cpp" line="-3"/>
+        <source>Parameter P%1</source>
+        <translation>Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</source>
+        <translation>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2
+Maximum: %3%4</source>
+        <translation>Parameter P%1
+Minimum: %2
+Maximum: %3%4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min-1</source>
+        <translation> min-1</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Bitte deaktivieren Sie den SPS-Eingang, um den digitalen Eingang DIN1 aktivieren zu können.
+
+</source>
+        <translation>Bitte deaktivieren Sie den SPS-Eingang, um den digitalen Eingang DIN1 aktivieren zu können.
+
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bitte deaktivieren Sie den digitalen Eingang DIN1, um den SPS-Eingang aktivieren zu können.
+
+</source>
+        <translation>Bitte deaktivieren Sie den digitalen Eingang DIN1, um den SPS-Eingang aktivieren zu können.
+
+</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <location line="+3"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
@@ -1093,6 +1304,471 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
         <translation>Torvana kann aktuell nicht geschlossen werden!
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/MonitoringWidgetHalvex.ui" line="+14"/>
+        <source>Startseite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Verwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Motorparametersätze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Motortyp laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Aktuell geladen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
+        <source>Laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
+        <source>Löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Geräteparametersätze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Aus Datei laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>In Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Werkseinstellung laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Grundparameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Drehzahl:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Frequenzsollwertvorgabe: </source>
+        <translation type="unfinished">Frequenzsollwertvorgabe: </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Startvorgabe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Drehrichtung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Betrieb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Frequenzsollwert: </source>
+        <translation type="unfinished">Frequenzsollwert: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+110"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
+        <source> Hz</source>
+        <translation type="unfinished"> Hz</translation>
+    </message>
+    <message>
+        <location line="-88"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stopp</source>
+        <translation type="unfinished">Stopp</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Reset</source>
+        <translation type="unfinished">Reset</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Betriebswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Frequenzistwert: </source>
+        <translation type="unfinished">Frequenzistwert: </translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Motorspannung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source> V~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Motorwirkstrom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source> A eff~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-3"/>
+        <source>Parameter P%1</source>
+        <translation type="unfinished">Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</source>
+        <translation type="unfinished">Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2
+Maximum: %3%4</source>
+        <translation type="unfinished">Parameter P%1
+Minimum: %2
+Maximum: %3%4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+408"/>
+        <location line="+51"/>
+        <location line="+274"/>
+        <source> min-1</source>
+        <translation type="unfinished"> min-1</translation>
+    </message>
+    <message>
+        <location line="-665"/>
+        <location line="+666"/>
+        <source>Speicherplatz wählen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-524"/>
+        <source>Bitte wählen Sie die Spindelfamilie aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie den Spindeltyp aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P146&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;:/Images/CW_CCW_deu.png&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>keine Auswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <location line="+81"/>
+        <source>Spindelfamilie wählen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+51"/>
+        <source>Spindeltyp wählen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Maximaldrehzahl wählen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+130"/>
+        <location line="+4"/>
+        <location line="+4"/>
+        <location line="+13"/>
+        <location line="+16"/>
+        <source>Fehler</source>
+        <translation type="unfinished">Fehler</translation>
+    </message>
+    <message>
+        <location line="-166"/>
+        <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+8"/>
+        <location line="+37"/>
+        <location line="+5"/>
+        <location line="+50"/>
+        <location line="+5"/>
+        <location line="+11"/>
+        <location line="+22"/>
+        <location line="+10"/>
+        <location line="+19"/>
+        <location line="+8"/>
+        <location line="+16"/>
+        <location line="+4"/>
+        <location line="+66"/>
+        <source>Torvana</source>
+        <translation type="unfinished">Torvana</translation>
+    </message>
+    <message>
+        <location line="-260"/>
+        <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der ausgewählte Motorparametersatz wurde erfolgreich geladen!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
+
+Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Es können nur Motorparametersätze geladen werden, die bereits definiert wurden. Aktuell sind folgende Motorparametersätze definiert und können geladen werden: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
+
+Falls Sie den ausgewählten Motorparametersatz nicht überschreiben wollen, wählen Sie Nein und anschießend einen anderen Speicherplatz aus.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
+Weitere Informationen finden Sie unter Details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aktuell sind die folgenden Parametersatzspeicher belegt: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Wollen Sie den ausgewählten Motorparametersatz M%1 tatsächlich löschen?
+Eine Wiederherstellung des Parametersatzes ist anschließend nicht mehr möglich!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
+Aktuell sind keine Parametersätze definiert.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aktuell sind die folgenden Parametersätze definiert: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher nicht verwendet werden kann!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den Eeprom auf!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Beim Übertragen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Parametersatz wurde erfolgreich zum Umrichter übertragen!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Parametersatz konnte nicht gelöscht werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der gewählte Parametersatz wurde erfolgreich gelöscht!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Zu ladenden Geräteparametersatz wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>Geräteparametersätze (*.mps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Der ausgewählte Geräteparametersatz ist ungültig und konnte nicht geladen werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der ausgewählte Geräteparametersatz konnte nicht geladen werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zu speichernde Geräteparametersatz-Datei wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Der Geräteparametersatz konnte nicht gespeichert werden!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Geräteparametersatz wurde erfolgreich gespeichert!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Beim Laden der Werkseinstellungen werden alle auf dem Umrichter gespeicherten Parameter gelöscht und überschrieben! Eine Wiederherstellung der überschriebenen Parameter ist anschließend nicht mehr möglich!
+
+Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
