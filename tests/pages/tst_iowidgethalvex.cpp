@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 // Numbers, codes and texts restated from the inverter's parameter list and the
@@ -66,6 +67,7 @@ private slots:
     void ainMinimumRaisesMaximum();
     void fixedFrequenciesFollowMotorMinimum();
     void motorRunLocksInputFunctions();
+    void languageSwitchKeepsChoicesWithoutMessages();
 
 private:
     template <typename T>
@@ -292,6 +294,34 @@ void TestIOWidgetHalvex::motorRunLocksInputFunctions()
     QTRY_VERIFY(field<QWidget>("din1ComboBox")->isEnabled());
     for (const QString &name : locked)
         QVERIFY2(m_page->findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+}
+
+void TestIOWidgetHalvex::languageSwitchKeepsChoicesWithoutMessages()
+{
+    // A conflicting pair read from the inverter: refilling the boxes must not
+    // count as a choice of either.
+    m_model->deviceParameterUpdate({{din1, startStop}, {plcInput, startStop}, {129, ainCurrent}});
+    auto *plc = field<QComboBox>("plcInputComboBox");
+    QTRY_COMPARE(plc->currentData().toUInt(), uint(startStop));
+    QSignalSpy changed(m_page, &IOWidgetHalvex::parameterChangedByUser);
+
+    QTranslator english;
+    QVERIFY(english.load(":/Translations/English.qm"));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    QTRY_COMPARE(m_page->windowTitle(), QString("Inputs and Outputs"));
+    QCOMPARE(plc->currentText(), QString("Start/Stop"));
+    QCOMPARE(field<QLabel>("plcInputLabel")->text(), QString("PLC input: "));
+    QCOMPARE(field<QComboBox>("din1ComboBox")->currentData().toUInt(), uint(startStop));
+    QCOMPARE(field<QComboBox>("ainComboBox")->currentData().toUInt(), uint(ainCurrent));
+    QVERIFY(!field<QWidget>("maxVoltageAINSpinBox")->isEnabled());
+    QVERIFY(field<QWidget>("maxCurrentAINSpinBox")->isEnabled());
+    QCOMPARE(field<QDoubleSpinBox>("ff1SpinBox")->toolTip(),
+             QString("Parameter P104\nMinimum: 50 Hz\nMaximum: 4000 Hz"));
+    QCOMPARE(field<QDoubleSpinBox>("ff1SpinBox")->suffix(), QString(" Hz"));
+    QVERIFY(m_presenter.shown.isEmpty());
+    QCOMPARE(changed.count(), 0);
+    QCoreApplication::removeTranslator(&english);
+    QTRY_COMPARE(m_page->windowTitle(), QString("Ein- und Ausgänge"));
 }
 
 QTEST_MAIN(TestIOWidgetHalvex)
