@@ -1311,164 +1311,164 @@ Please wait until the firmware update is finished before closing Torvana.
     <message>
         <location filename="../../pages/MonitoringWidgetHalvex.ui" line="+14"/>
         <source>Startseite</source>
-        <translation type="unfinished"></translation>
+        <translation>Start page</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Management</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Motorparametersätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Parameter Sets</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Motortyp laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load motor type</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Aktuell geladen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Currently loaded:</translation>
     </message>
     <message>
         <location line="+125"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Geräteparametersätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Device Parameter Sets</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Aus Datei laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load from file</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>In Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to file</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Werkseinstellung laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load factory settings</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Grundparameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic Parameters</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Drehzahl:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed display:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Frequenzsollwertvorgabe: </source>
-        <translation type="unfinished">Input for rated frequency: </translation>
+        <translation>Input for rated frequency: </translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Startvorgabe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input for start:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Drehrichtung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction of rotation:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Betrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Frequenzsollwert: </source>
-        <translation type="unfinished">Set frequency: </translation>
+        <translation>Rated frequency: </translation>
     </message>
     <message>
         <location line="+28"/>
         <location line="+110"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
         <source> Hz</source>
-        <translation type="unfinished"> Hz</translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <location line="-88"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Stopp</source>
-        <translation type="unfinished">Stop</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Betriebswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating Values</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Frequenzistwert: </source>
-        <translation type="unfinished">Actual frequency: </translation>
+        <translation>Actual frequency: </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Motorspannung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor voltage:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source> V~</source>
-        <translation type="unfinished"></translation>
+        <translation> V~</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Motorwirkstrom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Active current:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source> A eff~</source>
-        <translation type="unfinished"></translation>
+        <translation> A RMS~</translation>
     </message>
     <message>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-3"/>
         <source>Parameter P%1</source>
-        <translation type="unfinished">Parameter P%1</translation>
+        <translation>Parameter P%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Parameter P%1
 Minimum: %2%3
 Maximum: %4%5</source>
-        <translation type="unfinished">Parameter P%1
+        <translation>Parameter P%1
 Minimum: %2%3
 Maximum: %4%5</translation>
     </message>
@@ -1477,7 +1477,7 @@ Maximum: %4%5</translation>
         <source>Parameter P%1
 Minimum: %2
 Maximum: %3%4</source>
-        <translation type="unfinished">Parameter P%1
+        <translation>Parameter P%1
 Minimum: %2
 Maximum: %3%4</translation>
     </message>
@@ -1487,70 +1487,70 @@ Maximum: %3%4</translation>
         <location line="+51"/>
         <location line="+274"/>
         <source> min-1</source>
-        <translation type="unfinished"> rpm</translation>
+        <translation> rpm</translation>
     </message>
     <message>
         <location line="-665"/>
         <location line="+666"/>
         <source>Speicherplatz wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select parameter-set...</translation>
     </message>
     <message>
         <location line="-524"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select the spindle family.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitte wählen Sie den Spindeltyp aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select the spindle type.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select the spindle&apos;s maximum speed.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P146&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;:/Images/CW_CCW_deu.png&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P146&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;:/Images/CW_CCW_eng.png&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+88"/>
         <source>keine Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>no selection</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete %1</translation>
     </message>
     <message>
         <location line="+52"/>
         <location line="+81"/>
         <source>Spindelfamilie wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select spindle family...</translation>
     </message>
     <message>
         <location line="-53"/>
         <location line="+51"/>
         <source>Spindeltyp wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select spindle type...</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Maximaldrehzahl wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select maximum speed...</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1560,14 +1560,16 @@ Maximum: %3%4</translation>
         <location line="+13"/>
         <location line="+16"/>
         <source>Fehler</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="-166"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected motor parameter-set is invalid and could not be loaded!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1585,39 +1587,46 @@ Maximum: %3%4</translation>
         <location line="+4"/>
         <location line="+66"/>
         <source>Torvana</source>
-        <translation type="unfinished">Torvana</translation>
+        <translation>Torvana</translation>
     </message>
     <message>
         <location line="-260"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected motor parameter-set could not be loaded!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Motorparametersatz wurde erfolgreich geladen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected motor parameter-set has been loaded successfully!
+
+</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 
 Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The selected motor parameter-set is not assigned and cannot be loaded!
+
+No motor parameter-sets are currently defined, so none can be loaded.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>The selected motor parameter-set is not assigned and cannot be loaded!
+For more information, see details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Es können nur Motorparametersätze geladen werden, die bereits definiert wurden. Aktuell sind folgende Motorparametersätze definiert und können geladen werden: </source>
-        <translation type="unfinished"></translation>
+        <translation>Only motor parameter-sets that have already been defined can be loaded. The following motor parameter-sets are currently defined and can be loaded: </translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1625,142 +1634,174 @@ Weitere Informationen finden Sie unter Details.</source>
 
 Falls Sie den ausgewählten Motorparametersatz nicht überschreiben wollen, wählen Sie Nein und anschießend einen anderen Speicherplatz aus.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected parameter-set memory is already in use. Do you want to overwrite the existing motor parameter-set?
+
+If you do not want to overwrite the selected motor parameter-set, choose No and then select another memory slot.
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>The selected parameter-set memory is already in use. Do you want to overwrite the existing motor parameter-set?
+For more information, see details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktuell sind die folgenden Parametersatzspeicher belegt: </source>
-        <translation type="unfinished"></translation>
+        <translation>The following parameter-set memories are currently in use: </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Wollen Sie den ausgewählten Motorparametersatz M%1 tatsächlich löschen?
 Eine Wiederherstellung des Parametersatzes ist anschließend nicht mehr möglich!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete the selected motor parameter-set M%1?
+The parameter-set cannot be restored afterwards!
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
 Aktuell sind keine Parametersätze definiert.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected parameter-set is not assigned and therefore cannot be deleted!
+No parameter-sets are currently defined.
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>The selected parameter-set is not assigned and therefore cannot be deleted!
+For more information, see details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktuell sind die folgenden Parametersätze definiert: </source>
-        <translation type="unfinished"></translation>
+        <translation>The following parameter-sets are currently defined: </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The motor parameter-set has been loaded successfully from the inverter!
+
+</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher nicht verwendet werden kann!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The parameter-set could not be saved; the selected parameter-set memory cannot be used!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den Eeprom auf!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The parameter-set could not be saved; an error occurred while writing to the EEPROM!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Beim Übertragen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>At least one error has occurred while transferring the settings!
+For more information, see details.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der Parametersatz wurde erfolgreich zum Umrichter übertragen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The parameter-set has been transferred successfully to the inverter!
+
+</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Der Parametersatz konnte nicht gelöscht werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The parameter-set could not be deleted!
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Der gewählte Parametersatz wurde erfolgreich gelöscht!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected parameter-set has been deleted successfully!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zu ladenden Geräteparametersatz wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select device parameter-set to load</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+25"/>
         <source>Geräteparametersätze (*.mps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Device parameter-sets (*.mps)</translation>
     </message>
     <message>
         <location line="-20"/>
         <source>Der ausgewählte Geräteparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected device parameter-set is invalid and could not be loaded!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Geräteparametersatz konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected device parameter-set could not be loaded!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The selected device parameter-set has been loaded successfully!
+
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Zu speichernde Geräteparametersatz-Datei wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Save device parameter-set</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Geräteparametersatz konnte nicht gespeichert werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The device parameter-set could not be saved!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der Geräteparametersatz wurde erfolgreich gespeichert!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The device parameter-set has been saved successfully!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1768,7 +1809,10 @@ Weitere Informationen finden Sie unter Details.</source>
 
 Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the factory settings deletes and overwrites all parameters stored on the inverter! The overwritten parameters cannot be restored afterwards!
+
+Do you really want to reset the inverter to its factory settings?
+</translation>
     </message>
 </context>
 </TS>

@@ -1311,164 +1311,164 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     <message>
         <location filename="../../pages/MonitoringWidgetHalvex.ui" line="+14"/>
         <source>Startseite</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Verwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaltung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Motorparametersätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorparametersätze</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Motortyp laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Motortyp laden</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Aktuell geladen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell geladen:</translation>
     </message>
     <message>
         <location line="+125"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+1"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Geräteparametersätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteparametersätze</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Aus Datei laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Datei laden</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>In Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Werkseinstellung laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung laden</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Grundparameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundparameter</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Drehzahl:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Frequenzsollwertvorgabe: </source>
-        <translation type="unfinished">Frequenzsollwertvorgabe: </translation>
+        <translation>Frequenzsollwertvorgabe: </translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Startvorgabe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startvorgabe:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Drehrichtung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehrichtung:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Betrieb</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrieb</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Frequenzsollwert: </source>
-        <translation type="unfinished">Frequenzsollwert: </translation>
+        <translation>Frequenzsollwert: </translation>
     </message>
     <message>
         <location line="+28"/>
         <location line="+110"/>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
         <source> Hz</source>
-        <translation type="unfinished"> Hz</translation>
+        <translation> Hz</translation>
     </message>
     <message>
         <location line="-88"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Stopp</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Reset</source>
-        <translation type="unfinished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Betriebswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebswerte</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Frequenzistwert: </source>
-        <translation type="unfinished">Frequenzistwert: </translation>
+        <translation>Frequenzistwert: </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Motorspannung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorspannung:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source> V~</source>
-        <translation type="unfinished"></translation>
+        <translation> V~</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Motorwirkstrom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorwirkstrom:</translation>
     </message>
     <message>
         <location line="+25"/>
         <source> A eff~</source>
-        <translation type="unfinished"></translation>
+        <translation> A eff~</translation>
     </message>
     <message>
         <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-3"/>
         <source>Parameter P%1</source>
-        <translation type="unfinished">Parameter P%1</translation>
+        <translation>Parameter P%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Parameter P%1
 Minimum: %2%3
 Maximum: %4%5</source>
-        <translation type="unfinished">Parameter P%1
+        <translation>Parameter P%1
 Minimum: %2%3
 Maximum: %4%5</translation>
     </message>
@@ -1477,7 +1477,7 @@ Maximum: %4%5</translation>
         <source>Parameter P%1
 Minimum: %2
 Maximum: %3%4</source>
-        <translation type="unfinished">Parameter P%1
+        <translation>Parameter P%1
 Minimum: %2
 Maximum: %3%4</translation>
     </message>
@@ -1487,70 +1487,70 @@ Maximum: %3%4</translation>
         <location line="+51"/>
         <location line="+274"/>
         <source> min-1</source>
-        <translation type="unfinished"> min-1</translation>
+        <translation> min-1</translation>
     </message>
     <message>
         <location line="-665"/>
         <location line="+666"/>
         <source>Speicherplatz wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherplatz wählen...</translation>
     </message>
     <message>
         <location line="-524"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Spindelfamilie aus.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitte wählen Sie den Spindeltyp aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Spindeltyp aus.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P146&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;:/Images/CW_CCW_deu.png&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P146&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;:/Images/CW_CCW_deu.png&quot;/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+88"/>
         <source>keine Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Auswahl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 laden</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 laden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <location line="+52"/>
         <location line="+81"/>
         <source>Spindelfamilie wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindelfamilie wählen...</translation>
     </message>
     <message>
         <location line="-53"/>
         <location line="+51"/>
         <source>Spindeltyp wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spindeltyp wählen...</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Maximaldrehzahl wählen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaldrehzahl wählen...</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1560,14 +1560,16 @@ Maximum: %3%4</translation>
         <location line="+13"/>
         <location line="+16"/>
         <source>Fehler</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="-166"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1585,39 +1587,46 @@ Maximum: %3%4</translation>
         <location line="+4"/>
         <location line="+66"/>
         <source>Torvana</source>
-        <translation type="unfinished">Torvana</translation>
+        <translation>Torvana</translation>
     </message>
     <message>
         <location line="-260"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Motorparametersatz wurde erfolgreich geladen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Motorparametersatz wurde erfolgreich geladen!
+
+</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 
 Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
+
+Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
+Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Es können nur Motorparametersätze geladen werden, die bereits definiert wurden. Aktuell sind folgende Motorparametersätze definiert und können geladen werden: </source>
-        <translation type="unfinished"></translation>
+        <translation>Es können nur Motorparametersätze geladen werden, die bereits definiert wurden. Aktuell sind folgende Motorparametersätze definiert und können geladen werden: </translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1625,142 +1634,174 @@ Weitere Informationen finden Sie unter Details.</source>
 
 Falls Sie den ausgewählten Motorparametersatz nicht überschreiben wollen, wählen Sie Nein und anschießend einen anderen Speicherplatz aus.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
+
+Falls Sie den ausgewählten Motorparametersatz nicht überschreiben wollen, wählen Sie Nein und anschießend einen anderen Speicherplatz aus.
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Parametersatz-Speicher ist bereits belegt. Wollen Sie den vorhandenen Motorparametersatz überschreiben?
+Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktuell sind die folgenden Parametersatzspeicher belegt: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell sind die folgenden Parametersatzspeicher belegt: </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Wollen Sie den ausgewählten Motorparametersatz M%1 tatsächlich löschen?
 Eine Wiederherstellung des Parametersatzes ist anschließend nicht mehr möglich!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie den ausgewählten Motorparametersatz M%1 tatsächlich löschen?
+Eine Wiederherstellung des Parametersatzes ist anschließend nicht mehr möglich!
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
 Aktuell sind keine Parametersätze definiert.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
+Aktuell sind keine Parametersätze definiert.
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Parametersatz ist nicht belegt und kann daher nicht gelöscht werden!
+Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Aktuell sind die folgenden Parametersätze definiert: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell sind die folgenden Parametersätze definiert: </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!
+
+</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher nicht verwendet werden kann!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher nicht verwendet werden kann!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den Eeprom auf!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den Eeprom auf!
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Beim Übertragen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Übertragen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
+Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der Parametersatz wurde erfolgreich zum Umrichter übertragen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Parametersatz wurde erfolgreich zum Umrichter übertragen!
+
+</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Der Parametersatz konnte nicht gelöscht werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Parametersatz konnte nicht gelöscht werden!
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Der gewählte Parametersatz wurde erfolgreich gelöscht!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte Parametersatz wurde erfolgreich gelöscht!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zu ladenden Geräteparametersatz wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ladenden Geräteparametersatz wählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+25"/>
         <source>Geräteparametersätze (*.mps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteparametersätze (*.mps)</translation>
     </message>
     <message>
         <location line="-20"/>
         <source>Der ausgewählte Geräteparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Geräteparametersatz ist ungültig und konnte nicht geladen werden!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der ausgewählte Geräteparametersatz konnte nicht geladen werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Geräteparametersatz konnte nicht geladen werden!
+
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!
+
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Zu speichernde Geräteparametersatz-Datei wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu speichernde Geräteparametersatz-Datei wählen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Der Geräteparametersatz konnte nicht gespeichert werden!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Geräteparametersatz konnte nicht gespeichert werden!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Der Geräteparametersatz wurde erfolgreich gespeichert!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Geräteparametersatz wurde erfolgreich gespeichert!
+
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1768,7 +1809,10 @@ Weitere Informationen finden Sie unter Details.</source>
 
 Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Laden der Werkseinstellungen werden alle auf dem Umrichter gespeicherten Parameter gelöscht und überschrieben! Eine Wiederherstellung der überschriebenen Parameter ist anschließend nicht mehr möglich!
+
+Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
+</translation>
     </message>
 </context>
 </TS>
