@@ -143,7 +143,7 @@ CommErrorCode InverterModel::factoryReset()
 InverterModel::MotorStoreResult InverterModel::storeMotorSet(uint16_t slot, const Pairs &pairs)
 {
     MotorStoreResult result;
-    if (slot < 1 || slot > MotorMemoryCount) {
+    if (slot >= MotorMemoryCount) {
         result.general = CommError::ParametersetMemoryUnusable;
         return result;
     }
@@ -165,16 +165,16 @@ InverterModel::MotorStoreResult InverterModel::storeMotorSet(uint16_t slot, cons
         result.states.append({ pair.first, state });
     }
     result.states.append({ uint16_t(Param::MotorCode), CommError::NoError });
-    m_memories[slot - 1] = memory;
+    m_memories[slot] = memory;
     m_raw[Param::MotorSets] = motorSetMask();
     return result;
 }
 
 bool InverterModel::loadMotorSet(uint16_t slot, Pairs *loaded)
 {
-    if (slot < 1 || slot > MotorMemoryCount || m_memories[slot - 1].isEmpty() || motorRuns())
+    if (slot >= MotorMemoryCount || m_memories[slot].isEmpty() || motorRuns())
         return false;
-    const QMap<uint16_t, uint16_t> &memory = m_memories[slot - 1];
+    const QMap<uint16_t, uint16_t> &memory = m_memories[slot];
     for (auto it = memory.cbegin(); it != memory.cend(); ++it) {
         m_raw[it.key()] = it.value();
         if (loaded)
@@ -185,9 +185,9 @@ bool InverterModel::loadMotorSet(uint16_t slot, Pairs *loaded)
 
 CommErrorCode InverterModel::deleteMotorSet(uint16_t slot)
 {
-    if (slot < 1 || slot > MotorMemoryCount)
+    if (slot >= MotorMemoryCount)
         return CommError::ParametersetMemoryUnusable;
-    m_memories[slot - 1].clear();
+    m_memories[slot].clear();
     m_raw[Param::MotorSets] = motorSetMask();
     return CommError::NoError;
 }
@@ -205,9 +205,9 @@ uint16_t InverterModel::motorSetMask() const
 InverterModel::Pairs InverterModel::motorSet(uint16_t slot) const
 {
     Pairs pairs;
-    if (slot < 1 || slot > MotorMemoryCount)
+    if (slot >= MotorMemoryCount)
         return pairs;
-    const QMap<uint16_t, uint16_t> &memory = m_memories[slot - 1];
+    const QMap<uint16_t, uint16_t> &memory = m_memories[slot];
     for (auto it = memory.cbegin(); it != memory.cend(); ++it)
         pairs.append({ it.key(), it.value() });
     return pairs;

@@ -73,7 +73,7 @@ public:
     CommErrorCode factoryReset();
     uint16_t defaultRaw(uint16_t id) const { return id < SlotCount ? m_defaults[id] : 0; }
 
-    // Motor memories M1..M16 (slot 1..16). Members of the motor set are kept,
+    // Motor memories M1..M16 (slot 0..15, the program's motor code). Members of the motor set are kept,
     // other numbers are refused with state 1, values out of range with 4.
     MotorStoreResult storeMotorSet(uint16_t slot, const Pairs &pairs);
     // The memory's values become current; false for an empty or invalid slot

@@ -266,7 +266,7 @@ QString SimConsole::execute(const QString &line)
     if (command == QLatin1String("memory")) {
         if (argc < 1 || !parseNumber(words[1], &a, InverterModel::MotorMemoryCount) || a == 0)
             return usage;
-        const InverterModel::Pairs pairs = model->motorSet(uint16_t(a));
+        const InverterModel::Pairs pairs = model->motorSet(uint16_t(a - 1)); // M<a> is slot a - 1
         if (pairs.isEmpty())
             return QStringLiteral("M%1 is empty").arg(a);
         QStringList entries;

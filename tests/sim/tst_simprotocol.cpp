@@ -264,7 +264,7 @@ void tst_SimProtocol::motorMemoryStoreLoadDelete()
     QCOMPARE(m_client->read(149), 0);
     // 46 and 41 are motor set members, 42 is out of range, 13 is no member, 3 is unknown.
     m_client->send(15, { { 46, 20 }, { 41, 60 }, { 42, 4001 }, { 13, 5 }, { 3, 1 } });
-    m_client->send(15, { { 20, 3 } });
+    m_client->send(15, { { 20, 2 } }); // M3
     auto states = m_client->waitFor(16);
     QCOMPARE(states.size(), 1);
     QCOMPARE(states.first().status, uint8_t(0));
@@ -272,7 +272,7 @@ void tst_SimProtocol::motorMemoryStoreLoadDelete()
     QCOMPARE(m_client->read(149), 0x0004); // bit n = memory n + 1
 
     QCOMPARE(m_client->write(46, 30), 0);
-    m_client->send(13, { { 20, 3 } });
+    m_client->send(13, { { 20, 2 } });
     QTRY_VERIFY(m_client->read(46) == 20); // loaded values are current
     m_client->poll();
     Pairs loaded;
@@ -285,7 +285,7 @@ void tst_SimProtocol::motorMemoryStoreLoadDelete()
     QVERIFY(loaded.contains({ 42, 100 })); // members not sent keep the value they had
     QCOMPARE(m_client->read(41), 60);
 
-    m_client->send(17, { { 20, 3 } });
+    m_client->send(17, { { 20, 2 } });
     const auto deleted = m_client->waitFor(18);
     QCOMPARE(deleted.size(), 1);
     QCOMPARE(deleted.first().status, uint8_t(0));
@@ -294,7 +294,7 @@ void tst_SimProtocol::motorMemoryStoreLoadDelete()
     // Loading an empty memory brings no values: the device information sent
     // after it arrives with nothing before it.
     m_client->received.clear();
-    m_client->send(13, { { 20, 3 } });
+    m_client->send(13, { { 20, 2 } });
     m_client->send(9);
     QCOMPARE(m_client->waitFor(10).size(), 1);
     QCOMPARE(m_client->count(14), 0);
@@ -308,7 +308,7 @@ void tst_SimProtocol::motorMemoryStoreOfManyParameters()
         pairs.append({ id, m_sim->model()->raw(id) });
     m_client->send(15, pairs.mid(0, 12));
     m_client->send(15, pairs.mid(12));
-    m_client->send(15, { { 20, 16 } });
+    m_client->send(15, { { 20, 15 } }); // M16
     const auto states = m_client->waitFor(16, 2);
     QCOMPARE(states.size(), 2);
     QCOMPARE(states[0].pairs.size(), 12);
@@ -329,8 +329,8 @@ void tst_SimProtocol::motorMemoryFailures_data()
 
     QTest::newRow("memory unusable") << 0x10 << uint16_t(2) << 0x10;
     QTest::newRow("EEPROM write error") << 0x20 << uint16_t(2) << 0x20;
-    QTest::newRow("no such memory") << 0 << uint16_t(17) << 0x10;
-    QTest::newRow("memory 0") << 0 << uint16_t(0) << 0x10;
+    QTest::newRow("no such memory") << 0 << uint16_t(16) << 0x10;
+    QTest::newRow("far beyond") << 0 << uint16_t(0xFFFF) << 0x10;
 }
 
 void tst_SimProtocol::motorMemoryFailures()
