@@ -1,0 +1,179 @@
+// The start page with real controllers against the inverter simulator on a
+// pseudo-terminal: the motor runs and stops from the page, a motor set is
+// stored in and read back from M3, and a device parameter set file restores
+// the raw values it was saved with.
+#include "../app/TemporaryHomeMain.h"
+#include "CommunicationController.h"
+#include "DatasetController.h"
+#include "FileChooser.h"
+#include "MessagePresenter.h"
+#include "MonitoringWidgetHalvex.h"
+#include "StartupSettings.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#ifndef TORVANA_SIMULATOR
+#error "TORVANA_SIMULATOR must name the simulator program"
+#endif
+
+namespace {
+
+// Parameter numbers and codes restated from the parameter list.
+enum : uint16_t { RatedFrequency = 1, ActualFrequencyInverter = 13, MaximumMotorFrequency = 42,
+                  AccelerationRamp = 46, MotorSets = 149, DirectionOfRotation = 146 };
+enum : uint16_t { Torvana = 0x805D, LeftHand = 0x8062, RightHand = 0x8063 };
+
+// Started and set from this program, a DASM motor up to 1000 Hz, ramps of 0.5 s.
+const QStringList SimulatorArguments{"--set", "140=32861", "--set", "141=32861", "--set", "90=32770",
+                                     "--set", "42=1000",   "--set", "46=5",      "--set", "47=5"};
+
+class RecordingPresenter : public MessagePresenter
+{
+public:
+    QStringList texts;
+    void information(QWidget *, const QString &, const QString &text) override { texts << text; }
+    void critical(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
+    void warning(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
+    bool question(QWidget *, const QString &, const QString &text) override
+    {
+        texts << text;
+        return true;
+    }
+};
+
+class FixedChooser : public FileChooser
+{
+public:
+    QString fileName;
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+};
+
+} // namespace
+
+class TestStartPageSimulator : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_simulator;
+    CommunicationController *m_comm = nullptr;
+    DatasetController *m_dataset = nullptr;
+    MonitoringWidgetHalvex *m_page = nullptr;
+    RecordingPresenter m_presenter;
+    FixedChooser m_chooser;
+
+    template <class T = QPushButton>
+    T *widget(const char *name) const
+    {
+        T *w = m_page->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+    double actualFrequency() const { return widget<QDoubleSpinBox>("actualFrequencySpinBox")->value(); }
+
+private slots:
+    void initTestCase()
+    {
+        StartupSettings::setApplicationIdentity();
+        m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), SimulatorArguments);
+        QVERIFY2(m_simulator.waitForStarted(5000), qPrintable(m_simulator.errorString()));
+        QVERIFY(m_simulator.waitForReadyRead(5000));
+        const QString terminal = QString::fromLocal8Bit(m_simulator.readLine()).trimmed();
+        QVERIFY2(terminal.startsWith(QLatin1Char('/')), qPrintable(terminal));
+        qputenv("TORVANA_SERIAL_PORTS", terminal.toLocal8Bit());
+
+        m_comm = new CommunicationController;
+        m_dataset = new DatasetController(m_comm);
+        m_page = new MonitoringWidgetHalvex(m_dataset, m_comm);
+        m_page->setMessagePresenter(&m_presenter);
+        m_page->setFileChooser(&m_chooser);
+        m_page->show();
+        QSignalSpy connected(m_comm, &CommunicationController::connectedToDevice);
+        QVERIFY(connected.wait(10000));
+        m_comm->sendCurrentParametersetRequest();
+        QTRY_COMPARE(m_dataset->rawValue(MaximumMotorFrequency), uint16_t(1000));
+        QTRY_COMPARE(widget<QComboBox>("inputStartComboBox")->currentData().toUInt(), uint(Torvana));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_page;
+        delete m_dataset;
+        delete m_comm;
+        m_simulator.write("quit\n");
+        if (!m_simulator.waitForFinished(3000))
+            m_simulator.kill();
+    }
+
+    void init() { m_presenter.texts.clear(); }
+
+    void startRunsAndStopHalts()
+    {
+        widget<QDoubleSpinBox>("targetFrequencySpinBox")->setValue(600);
+        QCOMPARE(m_dataset->rawValue(RatedFrequency), uint16_t(600));
+        QTRY_VERIFY(widget("startDriveButton")->isEnabled());
+        widget("startDriveButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m_dataset->motorRunning(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(actualFrequency(), 600.0, 10000);
+        QVERIFY(!widget("loadDefaultsPushButton")->isEnabled());
+
+        widget("stopDriveButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(actualFrequency(), 0.0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dataset->motorRunning(), 5000);
+        QTRY_VERIFY(widget("loadDefaultsPushButton")->isEnabled());
+    }
+
+    void motorSetInM3()
+    {
+        QVERIFY(!(uint16_t(m_dataset->value(MotorSets)) & 0b100));
+        m_dataset->setValue(AccelerationRamp, 7.5, false);
+        auto *memories = widget<QComboBox>("parametersetComboBox");
+        QTRY_VERIFY(memories->isEnabled());
+        memories->setCurrentIndex(3);
+        widget("writeToInverterPushButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(m_presenter.texts,
+                                  QStringList{"Der Parametersatz wurde erfolgreich zum Umrichter übertragen!\n\n"},
+                                  5000);
+        QTRY_VERIFY_WITH_TIMEOUT(uint16_t(m_dataset->value(MotorSets)) & 0b100, 5000);
+
+        m_dataset->setValue(AccelerationRamp, 20, false);
+        m_presenter.texts.clear();
+        widget("loadFromInverterPushButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_presenter.texts, QStringList{"Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!\n\n"},
+            5000);
+        QCOMPARE(m_dataset->rawValue(AccelerationRamp), uint16_t(75));
+    }
+
+    void deviceSetFileRestoresRawValues()
+    {
+        QTemporaryDir folder;
+        m_chooser.fileName = folder.filePath(QStringLiteral("device"));
+        m_dataset->setValue(DirectionOfRotation, LeftHand, false);
+        m_dataset->setValue(AccelerationRamp, 12.5, false);
+        QMap<uint16_t, uint16_t> saved;
+        for (uint16_t id = 1; id < 150; ++id)
+            if (m_dataset->descriptor(id) && m_dataset->descriptor(id)->inDeviceSet)
+                saved.insert(id, m_dataset->rawValue(id));
+        widget("writeParamsToFilePushButton")->click();
+        QCOMPARE(m_presenter.texts, QStringList{"Der Geräteparametersatz wurde erfolgreich gespeichert!\n\n"});
+
+        m_dataset->setValue(DirectionOfRotation, RightHand, false);
+        m_dataset->setValue(AccelerationRamp, 30, false);
+        m_chooser.fileName += QStringLiteral(".mps");
+        widget("loadParamsFromFilePushButton")->click();
+        QCOMPARE(m_presenter.texts.last(),
+                 QStringLiteral("Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!\n\n"));
+        for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+            QVERIFY2(m_dataset->rawValue(it.key()) == it.value(), qPrintable(QStringLiteral("P%1").arg(it.key())));
+    }
+};
+
+TORVANA_TEST_MAIN_WITH_TEMPORARY_HOME(TestStartPageSimulator)
+#include "tst_startpage_e2e.moc"
