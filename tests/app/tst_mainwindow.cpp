@@ -6,6 +6,7 @@
 #include "FakeInverter.h"
 #include "MainWindow.h"
 #include "OverlayWidget.h"
+#include "RecordingPresenter.h"
 #include "StartupSettings.h"
 #include "TemporaryHomeMain.h"
 #include "WidgetScaler.h"
@@ -23,8 +24,6 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QTranslator>
-
-#include <functional>
 
 namespace {
 
@@ -58,52 +57,7 @@ const QString ReadDone = QStringLiteral("Die Parameter wurden erfolgreich vom Um
 const QString WriteDone = QStringLiteral("Die Parameter wurden erfolgreich zum Umrichter übertragen!\n\n");
 const QString ResetDone = QStringLiteral("Der Fehler-Reset wurde durchgeführt!\n\n");
 
-struct Box
-{
-    QString kind;
-    QWidget *parent = nullptr;
-    QString title;
-    QString text;
-    QString details;
-};
-
-class RecordingPresenter : public MessagePresenter
-{
-public:
-    QVector<Box> boxes;
-    std::function<void(QDialog &)> onDialog;
-
-    void information(QWidget *parent, const QString &title, const QString &text) override
-    {
-        boxes.append({QStringLiteral("information"), parent, title, text, {}});
-    }
-    void critical(QWidget *parent, const QString &title, const QString &text, const QString &details) override
-    {
-        boxes.append({QStringLiteral("critical"), parent, title, text, details});
-    }
-    void warning(QWidget *parent, const QString &title, const QString &text, const QString &details) override
-    {
-        boxes.append({QStringLiteral("warning"), parent, title, text, details});
-    }
-    bool question(QWidget *parent, const QString &title, const QString &text) override
-    {
-        boxes.append({QStringLiteral("question"), parent, title, text, {}});
-        return true;
-    }
-    int runModal(QDialog &dialog) override
-    {
-        if (onDialog)
-            onDialog(dialog);
-        return QDialog::Accepted;
-    }
-    QStringList texts() const
-    {
-        QStringList list;
-        for (const Box &box : boxes)
-            list << box.text;
-        return list;
-    }
-};
+using Box = RecordingPresenter::Box;
 
 class UrlRecorder : public QObject
 {

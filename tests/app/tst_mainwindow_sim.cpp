@@ -2,6 +2,7 @@
 // window connects by itself, shows the simulator's identity, switches language at
 // run time and reads every parameter into the model.
 #include "MainWindow.h"
+#include "RecordingPresenter.h"
 #include "StartupSettings.h"
 #include "TemporaryHomeMain.h"
 
@@ -23,21 +24,6 @@ namespace {
 const QStringList SimulatorArguments{"--inverter-type", "4624", "--serial", "1234", "--firmware", "v3.1.4",
                                      "--set", "42=2500", "--set", "46=125"};
 const QVector<uint16_t> Compared{41, 42, 46, 47, 90, 91, 96, 140, 141};
-
-class RecordingPresenter : public MessagePresenter
-{
-public:
-    QStringList texts;
-    void information(QWidget *, const QString &, const QString &text) override { texts << text; }
-    void critical(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
-    void warning(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
-    bool question(QWidget *, const QString &, const QString &text) override
-    {
-        texts << text;
-        return false;
-    }
-    int runModal(QDialog &) override { return 0; }
-};
 
 } // namespace
 
@@ -108,7 +94,7 @@ private slots:
         DatasetController &dataset = window.datasetController();
         QVERIFY(dataset.rawValue(42) != 2500);
         window.findChild<QPushButton *>(QStringLiteral("requestSettingsPushButton"))->click();
-        QTRY_COMPARE(presenter.texts,
+        QTRY_COMPARE(presenter.texts(),
                      QStringList{QStringLiteral("The parameters have been successfully loaded from the inverter!\n\n")});
         for (uint16_t id : Compared)
             QCOMPARE(int(dataset.rawValue(id)), simulatorValue(id));
