@@ -228,6 +228,7 @@ void MainWindow::switchContentWidget(int id)
 
 void MainWindow::updateOrientation(Qt::ScreenOrientation orientation)
 {
+    // Screens that report no orientation of their own count as their natural one.
     if (orientation == Qt::PrimaryOrientation)
         orientation = QGuiApplication::primaryScreen()->primaryOrientation();
 
@@ -246,12 +247,13 @@ void MainWindow::updateOrientation(Qt::ScreenOrientation orientation)
         vertical->removeItem(m_ui->verticalButtonBarSpacer);
         vertical->addItem(m_ui->verticalButtonBarSpacer);
         vertical->removeItem(m_ui->statusLabelLayout);
-        m_ui->statusLabelLayout->setParent(nullptr);
+        m_ui->statusLabelLayout->setParent(nullptr); // addLayout() takes only an orphan
         vertical->addLayout(m_ui->statusLabelLayout);
     } else {
         for (QAbstractButton *button : buttons)
             horizontal->addWidget(button);
     }
+    // Moving into the other bar reparents a button, which hides it.
     for (QAbstractButton *button : buttons)
         button->show();
 
