@@ -407,12 +407,10 @@ void MonitoringWidgetHalvex::fillSpindleTypes()
         }
     }
     types->setEnabled(types->count() > 0);
-    if (types->count() == 1) {
-        fillMaximumSpeeds();
-        return;
-    }
-    setComboBoxPlaceholder(types, tr("Spindeltyp wählen..."), true);
-    // No type chosen yet: no speeds to offer.
+    if (types->count() != 1)
+        setComboBoxPlaceholder(types, tr("Spindeltyp wählen..."), true);
+    // A single type is current already and its speeds follow at once; while
+    // the placeholder shows, the speed box stays empty.
     fillMaximumSpeeds();
 }
 

@@ -1058,7 +1058,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+444"/>
+        <location filename="../../app/MainWindow.cpp" line="+446"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1097,7 +1097,7 @@ Maximum: %3%4</translation>
         <translation>FLASH-UPDATE</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+84"/>
         <location filename="../../app/MainWindow.cpp" line="-422"/>
         <location line="+333"/>
         <source>Nicht verbunden</source>
@@ -1483,20 +1483,20 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+408"/>
+        <location line="+406"/>
         <location line="+51"/>
         <location line="+274"/>
         <source> min-1</source>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="-665"/>
-        <location line="+666"/>
+        <location line="-663"/>
+        <location line="+664"/>
         <source>Speicherplatz wählen...</source>
         <translation>Speicherplatz wählen...</translation>
     </message>
     <message>
-        <location line="-524"/>
+        <location line="-522"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
         <translation>Bitte wählen Sie die Spindelfamilie aus.</translation>
     </message>
@@ -1537,13 +1537,13 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+52"/>
-        <location line="+81"/>
+        <location line="+79"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Spindelfamilie wählen...</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+51"/>
+        <location line="-54"/>
+        <location line="+52"/>
         <source>Spindeltyp wählen...</source>
         <translation>Spindeltyp wählen...</translation>
     </message>

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 namespace {
 
@@ -569,22 +570,26 @@ private slots:
     void spindleChoices_data()
     {
         QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("type"); // chosen after the family, if any
         QTest::addColumn<QStringList>("types");
         QTest::addColumn<QStringList>("speeds");
         QTest::addColumn<QString>("speed");
-        QTest::newRow("one type, one speed") << "0215" << QStringList{"DCX"} << QStringList{"150000 min-1"}
+        QTest::newRow("one type, one speed") << "0215" << "" << QStringList{"DCX"} << QStringList{"150000 min-1"}
                                              << "150000 min-1";
         QTest::newRow("one type, three speeds")
-            << "0306" << QStringList{"DCM"}
+            << "0306" << "" << QStringList{"DCM"}
             << QStringList{"Maximaldrehzahl wählen...", "60000 min-1", "80000 min-1", "100000 min-1"}
             << "Maximaldrehzahl wählen...";
-        QTest::newRow("two types") << "0318" << QStringList{"Spindeltyp wählen...", "ACK", "ACK-S"}
+        QTest::newRow("two types") << "0318" << "" << QStringList{"Spindeltyp wählen...", "ACK", "ACK-S"}
                                    << QStringList{} << "";
+        QTest::newRow("type with one speed") << "0318" << "ACK-S" << QStringList{"ACK", "ACK-S"}
+                                             << QStringList{"50000 min-1"} << "50000 min-1";
     }
 
     void spindleChoices()
     {
         QFETCH(QString, family);
+        QFETCH(QString, type);
         QFETCH(QStringList, speeds);
         QComboBox *families = box("motorBasetypesComboBox");
         QCOMPARE(families->count(), 11);
@@ -593,21 +598,13 @@ private slots:
 
         chooseFamily(family);
         QCOMPARE(families->count(), 10); // the placeholder is gone
+        if (!type.isEmpty())
+            box("motorSubtypesComboBox")->setCurrentIndex(box("motorSubtypesComboBox")->findText(type));
         QTEST(items(box("motorSubtypesComboBox")), "types");
         QCOMPARE(items(box("motorRpmComboBox")), speeds);
         QTEST(box("motorRpmComboBox")->currentText(), "speed");
         QCOMPARE(enabled("motorRpmComboBox"), !speeds.isEmpty());
         QCOMPARE(enabled("loadDrivePushButton"), speeds.size() == 1);
-    }
-
-    void spindleTypeWithOneSpeed()
-    {
-        chooseFamily(QStringLiteral("0318"));
-        QComboBox *types = box("motorSubtypesComboBox");
-        types->setCurrentIndex(types->findText(QStringLiteral("ACK-S")));
-        QCOMPARE(items(types), (QStringList{"ACK", "ACK-S"}));
-        QCOMPARE(items(box("motorRpmComboBox")), QStringList{"50000 min-1"});
-        QVERIFY(enabled("loadDrivePushButton"));
     }
 
     void loadBuiltInMotorType()
@@ -694,6 +691,22 @@ private slots:
         widget<QPushButton>("loadParamsFromFilePushButton")->click();
         widget<QPushButton>("writeParamsToFilePushButton")->click();
         QCOMPARE(m_presenter.boxes.size(), shown);
+    }
+
+    void englishTexts()
+    {
+        chooseFamily(QStringLiteral("0215"));
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/Translations/English.qm")));
+        QCoreApplication::installTranslator(&english);
+        QTRY_COMPARE(widget<QPushButton>("loadDrivePushButton")->text(), QStringLiteral("Load motor type"));
+        QCOMPARE(box("parametersetComboBox")->itemText(0), QStringLiteral("Select parameter-set..."));
+        QCOMPARE(box("motorRpmComboBox")->currentText(), QStringLiteral("150000 rpm"));
+        QCOMPARE(widget<QDoubleSpinBox>("actualActiveCurrentSpinBox")->suffix(), QStringLiteral(" A RMS~"));
+        QVERIFY(box("rotationDirectionComboBox")->toolTip().contains(QLatin1String(":/Images/CW_CCW_eng.png")));
+        QCOMPARE(uint16_t(box("inputStartComboBox")->currentData().toUInt()), uint16_t(Digital));
+        QCoreApplication::removeTranslator(&english);
+        QTRY_COMPARE(widget<QPushButton>("loadDrivePushButton")->text(), QStringLiteral("Motortyp laden"));
     }
 
     void factoryReset_data()
