@@ -8,8 +8,8 @@
 #include "FakeD2xxSource.h"
 #include "FakeInverter.h"
 #include "FileChooser.h"
-#include "MessagePresenter.h"
 #include "MonitoringWidgetHalvex.h"
+#include "RecordingPresenter.h"
 #include "StartupSettings.h"
 
 #include <QComboBox>
@@ -36,43 +36,7 @@ enum : uint16_t { Digital = 0x805C, Torvana = 0x805D, Analog = 0x805F, Pmsm = 0x
                   RightHand = 0x8063 };
 enum : uint16_t { Error = 0x0004, MotorRuns = 0x0008 };
 
-struct Box
-{
-    QString kind;
-    QWidget *parent = nullptr;
-    QString title, text, details;
-};
-
-class RecordingPresenter : public MessagePresenter
-{
-public:
-    QVector<Box> boxes;
-    bool answer = true;
-
-    void information(QWidget *parent, const QString &title, const QString &text) override
-    {
-        boxes.append({QStringLiteral("information"), parent, title, text, {}});
-    }
-    void critical(QWidget *parent, const QString &title, const QString &text, const QString &details) override
-    {
-        boxes.append({QStringLiteral("critical"), parent, title, text, details});
-    }
-    void warning(QWidget *parent, const QString &title, const QString &text, const QString &details) override
-    {
-        boxes.append({QStringLiteral("warning"), parent, title, text, details});
-    }
-    bool question(QWidget *parent, const QString &title, const QString &text) override
-    {
-        boxes.append({QStringLiteral("question"), parent, title, text, {}});
-        return answer;
-    }
-    bool detailedQuestion(QWidget *parent, const QString &title, const QString &text,
-                          const QString &details) override
-    {
-        boxes.append({QStringLiteral("question"), parent, title, text, details});
-        return answer;
-    }
-};
+using Box = RecordingPresenter::Box;
 
 class ScriptedChooser : public FileChooser
 {

@@ -6,8 +6,8 @@
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "FileChooser.h"
-#include "MessagePresenter.h"
 #include "MonitoringWidgetHalvex.h"
+#include "RecordingPresenter.h"
 #include "StartupSettings.h"
 
 #include <QComboBox>
@@ -31,20 +31,6 @@ enum : uint16_t { Torvana = 0x805D, LeftHand = 0x8062, RightHand = 0x8063 };
 // Started and set from this program, a DASM motor up to 1000 Hz, ramps of 0.5 s.
 const QStringList SimulatorArguments{"--set", "140=32861", "--set", "141=32861", "--set", "90=32770",
                                      "--set", "42=1000",   "--set", "46=5",      "--set", "47=5"};
-
-class RecordingPresenter : public MessagePresenter
-{
-public:
-    QStringList texts;
-    void information(QWidget *, const QString &, const QString &text) override { texts << text; }
-    void critical(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
-    void warning(QWidget *, const QString &, const QString &text, const QString &) override { texts << text; }
-    bool question(QWidget *, const QString &, const QString &text) override
-    {
-        texts << text;
-        return true;
-    }
-};
 
 class FixedChooser : public FileChooser
 {
@@ -111,7 +97,7 @@ private slots:
             m_simulator.kill();
     }
 
-    void init() { m_presenter.texts.clear(); }
+    void init() { m_presenter.boxes.clear(); }
 
     void startRunsAndStopHalts()
     {
@@ -137,16 +123,16 @@ private slots:
         QTRY_VERIFY(memories->isEnabled());
         memories->setCurrentIndex(3);
         widget("writeToInverterPushButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(m_presenter.texts,
+        QTRY_COMPARE_WITH_TIMEOUT(m_presenter.texts(),
                                   QStringList{"Der Parametersatz wurde erfolgreich zum Umrichter übertragen!\n\n"},
                                   5000);
         QTRY_VERIFY_WITH_TIMEOUT(uint16_t(m_dataset->value(MotorSets)) & 0b100, 5000);
 
         m_dataset->setValue(AccelerationRamp, 20, false);
-        m_presenter.texts.clear();
+        m_presenter.boxes.clear();
         widget("loadFromInverterPushButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(
-            m_presenter.texts, QStringList{"Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!\n\n"},
+            m_presenter.texts(), QStringList{"Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!\n\n"},
             5000);
         QCOMPARE(m_dataset->rawValue(AccelerationRamp), uint16_t(75));
     }
@@ -162,13 +148,13 @@ private slots:
             if (m_dataset->descriptor(id) && m_dataset->descriptor(id)->inDeviceSet)
                 saved.insert(id, m_dataset->rawValue(id));
         widget("writeParamsToFilePushButton")->click();
-        QCOMPARE(m_presenter.texts, QStringList{"Der Geräteparametersatz wurde erfolgreich gespeichert!\n\n"});
+        QCOMPARE(m_presenter.texts(), QStringList{"Der Geräteparametersatz wurde erfolgreich gespeichert!\n\n"});
 
         m_dataset->setValue(DirectionOfRotation, RightHand, false);
         m_dataset->setValue(AccelerationRamp, 30, false);
         m_chooser.fileName += QStringLiteral(".mps");
         widget("loadParamsFromFilePushButton")->click();
-        QCOMPARE(m_presenter.texts.last(),
+        QCOMPARE(m_presenter.texts().last(),
                  QStringLiteral("Der ausgewählte Geräteparametersatz wurde erfolgreich geladen!\n\n"));
         for (auto it = saved.cbegin(); it != saved.cend(); ++it)
             QVERIFY2(m_dataset->rawValue(it.key()) == it.value(), qPrintable(QStringLiteral("P%1").arg(it.key())));
