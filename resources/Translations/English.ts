@@ -1058,7 +1058,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+446"/>
+        <location filename="../../app/MainWindow.cpp" line="+460"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1813,6 +1813,29 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 
 Do you really want to reset the inverter to its factory settings?
 </translation>
+    </message>
+</context>
+<context>
+    <name>ScopeViewDialog</name>
+    <message>
+        <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
+        <source>U/f Tabelle</source>
+        <translation>V/Hz table</translation>
+    </message>
+    <message>
+        <location filename="../../pages/ScopeViewDialog.cpp" line="+79"/>
+        <source>U/f Diagramm</source>
+        <translation>V/Hz diagram</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>f [Hz]</source>
+        <translation>f [Hz]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U [V~]</source>
+        <translation>U [V~]</translation>
     </message>
 </context>
 </TS>
