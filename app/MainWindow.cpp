@@ -2,6 +2,8 @@
 
 #include "AboutDialog.h"
 #include "ErrorDescription.h"
+#include "IOWidgetHalvex.h"
+#include "MonitoringWidgetHalvex.h"
 #include "OverlayWidget.h"
 #include "ParameterId.h"
 #include "StartupSettings.h"
@@ -80,6 +82,7 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     // idClicked is buttonClicked(int) under its current name.
     connect(m_ui->modeButtonGroup, &QButtonGroup::idClicked, this, &MainWindow::switchContentWidget);
     createPages();
+    setMessagePresenter(m_presenter);
 
     m_ui->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     for (QWidget *page : qAsConst(m_pages)) {
@@ -126,6 +129,10 @@ MainWindow::~MainWindow()
 void MainWindow::setMessagePresenter(MessagePresenter *presenter)
 {
     m_presenter = presenter ? presenter : &m_defaultPresenter;
+    if (m_monitoringPage)
+        m_monitoringPage->setMessagePresenter(m_presenter);
+    if (m_ioPage)
+        m_ioPage->setMessagePresenter(m_presenter);
 }
 
 void MainWindow::setManualFolder(const QString &folder)
@@ -156,6 +163,15 @@ void MainWindow::createPages()
     // monitoring, drive and diagnostics take both controllers, I/O only the
     // dataset controller.
     m_pages = QList<QWidget *>::fromVector(QVector<QWidget *>(PageCount, nullptr));
+    DatasetController *dataset = &m_datasetController;
+    CommunicationController *communication = &m_communicationController;
+    const auto raiseBanner = [this] { showParameterChangedLabel(true); };
+
+    m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
+    connect(m_monitoringPage, &MonitoringWidgetHalvex::parameterChangedByUser, this, raiseBanner,
+            Qt::DirectConnection);
+    m_pages[IOPage] = m_ioPage = new IOWidgetHalvex(dataset, this);
+    connect(m_ioPage, &IOWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
 
     // Spindle run-in (both controllers). While a program runs the window is
     // locked, and the parameters it changed are read back afterwards:
@@ -192,8 +208,6 @@ void MainWindow::connectControllers()
             Qt::QueuedConnection);
     connect(comm, &CommunicationController::motorParametersReceived, this, raiseBanner, Qt::DirectConnection);
     connect(dataset, &DatasetController::loadedParametersFromFile, this, raiseBanner, Qt::DirectConnection);
-    // parameterChangedByUser of the monitoring, drive and I/O pages raises the
-    // banner the same way (direct), once those pages exist.
 }
 
 void MainWindow::installTouchHandling()
