@@ -557,12 +557,261 @@ P%1</translation>
         <translation>Check the parameter &quot;Motor type&quot;.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.ui" line="+14"/>
+        <source>Diagnose</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Betriebswerte</source>
+        <translation>Operating Values</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Frequenzsollwert: </source>
+        <translation>Set frequency: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+29"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Frequenzistwert: </source>
+        <translation>Actual frequency: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Wirkleistung: </source>
+        <translation>Active power: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> W</source>
+        <translation> W</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Motorwirkstrom: </source>
+        <translation>Active current: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <source> A eff~</source>
+        <translation> A RMS~</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Spitzenstrom: </source>
+        <translation>Peak current: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Motorspannung: </source>
+        <translation>Motor voltage: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> V~</source>
+        <translation> V~</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>ZK-Spannung (Motor):</source>
+        <translation>DC link voltage (motor):</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> V-</source>
+        <translation> V-</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>I²t-Auslastung</source>
+        <translation>I²t load</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Motorcode: </source>
+        <translation>Motor code: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Laufzeiten</source>
+        <translation>Run Times</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Umrichter: </source>
+        <translation>Inverter: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Motor: </source>
+        <translation>Motor: </translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Fehlermeldungen</source>
+        <translation>Error Messages</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1. Störung: </source>
+        <translation>1st fault: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>2. Störung: </source>
+        <translation>2nd fault: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>3. Störung: </source>
+        <translation>3rd fault: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>4. Störung: </source>
+        <translation>4th fault: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>5. Störung: </source>
+        <translation>5th fault: </translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aktor-/Sensortest</source>
+        <translation>Actuator/Sensor Test</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>N_soll Stromeingang: </source>
+        <translation>N_set current input: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> mA</source>
+        <translation> mA</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>N_soll Spannungseingang: </source>
+        <translation>N_set voltage input: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+88"/>
+        <source> V</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <source>Temperatur Kühlkörper: </source>
+        <translation>Heat sink temperature: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>ZK-Spannung (Eingang):</source>
+        <translation>DC link voltage (input):</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Relais 1</source>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+27"/>
+        <location line="+27"/>
+        <location line="+27"/>
+        <source>Invertieren</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <location line="-64"/>
+        <source>Relais 2</source>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>LED Störung</source>
+        <translation>Fault LED</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>LED Betrieb</source>
+        <translation>Operation LED</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>DIN 1</source>
+        <translation>DIN 1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 2</source>
+        <translation>DIN 2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 3</source>
+        <translation>DIN 3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 4</source>
+        <translation>DIN 4</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 5</source>
+        <translation>DIN 5</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 6</source>
+        <translation>DIN 6</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>SPS-Eingang</source>
+        <translation>PLC input</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location filename="../../pages/ErrorTable.cpp" line="+3"/>
         <source>Temperaturüberwachung Motor</source>
         <translation>Motor temperature monitoring</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../pages/ErrorTable.cpp" line="+3"/>
         <source>Motor zu warm, eventuell Kabelbruch Sensor.</source>
         <translation>Motor too warm, possibly a broken sensor cable.</translation>
     </message>
@@ -842,6 +1091,36 @@ P%1</translation>
         <source>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</source>
         <translation>Check the motor and its cable. Adjust the parameters &quot;Acceleration ramp&quot;, &quot;Start-up time&quot; and &quot;Start-up current&quot; (if adjustable).</translation>
     </message>
+    <message>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="-1"/>
+        <source>Parameter P%1</source>
+        <translation>Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min-1</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <location line="+210"/>
+        <source>Fehler </source>
+        <translation>Error </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warnung </source>
+        <translation>Warning </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ursache</source>
+        <translation>Cause</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Behebung</source>
+        <translation>Remedy</translation>
+    </message>
 </context>
 <context>
     <name>IOWidgetHalvex</name>
@@ -1058,7 +1337,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+460"/>
+        <location filename="../../app/MainWindow.cpp" line="+463"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>

@@ -557,12 +557,261 @@ P%1</translation>
         <translation>Den Parameter &quot;Motortyp&quot; prüfen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.ui" line="+14"/>
+        <source>Diagnose</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Betriebswerte</source>
+        <translation>Betriebswerte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Frequenzsollwert: </source>
+        <translation>Frequenzsollwert: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+29"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Frequenzistwert: </source>
+        <translation>Frequenzistwert: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Wirkleistung: </source>
+        <translation>Wirkleistung: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> W</source>
+        <translation> W</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Motorwirkstrom: </source>
+        <translation>Motorwirkstrom: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <source> A eff~</source>
+        <translation> A eff~</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Spitzenstrom: </source>
+        <translation>Spitzenstrom: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Motorspannung: </source>
+        <translation>Motorspannung: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> V~</source>
+        <translation> V~</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>ZK-Spannung (Motor):</source>
+        <translation>ZK-Spannung (Motor):</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> V-</source>
+        <translation> V-</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>I²t-Auslastung</source>
+        <translation>I²t-Auslastung</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Motorcode: </source>
+        <translation>Motorcode: </translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Laufzeiten</source>
+        <translation>Laufzeiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Umrichter: </source>
+        <translation>Umrichter: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+44"/>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Motor: </source>
+        <translation>Motor: </translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Fehlermeldungen</source>
+        <translation>Fehlermeldungen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1. Störung: </source>
+        <translation>1. Störung: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>2. Störung: </source>
+        <translation>2. Störung: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>3. Störung: </source>
+        <translation>3. Störung: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>4. Störung: </source>
+        <translation>4. Störung: </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>5. Störung: </source>
+        <translation>5. Störung: </translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aktor-/Sensortest</source>
+        <translation>Aktor-/Sensortest</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>N_soll Stromeingang: </source>
+        <translation>N_soll Stromeingang: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> mA</source>
+        <translation> mA</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>N_soll Spannungseingang: </source>
+        <translation>N_soll Spannungseingang: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+88"/>
+        <source> V</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <source>Temperatur Kühlkörper: </source>
+        <translation>Temperatur Kühlkörper: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>ZK-Spannung (Eingang):</source>
+        <translation>ZK-Spannung (Eingang):</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Relais 1</source>
+        <translation>Relais 1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+27"/>
+        <location line="+27"/>
+        <location line="+27"/>
+        <source>Invertieren</source>
+        <translation>Invertieren</translation>
+    </message>
+    <message>
+        <location line="-64"/>
+        <source>Relais 2</source>
+        <translation>Relais 2</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>LED Störung</source>
+        <translation>LED Störung</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>LED Betrieb</source>
+        <translation>LED Betrieb</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>DIN 1</source>
+        <translation>DIN 1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 2</source>
+        <translation>DIN 2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 3</source>
+        <translation>DIN 3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 4</source>
+        <translation>DIN 4</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 5</source>
+        <translation>DIN 5</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>DIN 6</source>
+        <translation>DIN 6</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>SPS-Eingang</source>
+        <translation>SPS-Eingang</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location filename="../../pages/ErrorTable.cpp" line="+3"/>
         <source>Temperaturüberwachung Motor</source>
         <translation>Temperaturüberwachung Motor</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../../pages/ErrorTable.cpp" line="+3"/>
         <source>Motor zu warm, eventuell Kabelbruch Sensor.</source>
         <translation>Motor zu warm, eventuell Kabelbruch Sensor.</translation>
     </message>
@@ -842,6 +1091,36 @@ P%1</translation>
         <source>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</source>
         <translation>Motor und Zuleitung prüfen. Parameter &quot;Beschleunigungsrampe&quot;, &quot;Anlaufzeit&quot; und &quot;Anlaufstrom&quot; anpassen (sofern einstellbar).</translation>
     </message>
+    <message>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="-1"/>
+        <source>Parameter P%1</source>
+        <translation>Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min-1</source>
+        <translation> min-1</translation>
+    </message>
+    <message>
+        <location line="+210"/>
+        <source>Fehler </source>
+        <translation>Fehler </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warnung </source>
+        <translation>Warnung </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ursache</source>
+        <translation>Ursache</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Behebung</source>
+        <translation>Behebung</translation>
+    </message>
 </context>
 <context>
     <name>IOWidgetHalvex</name>
@@ -1058,7 +1337,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+460"/>
+        <location filename="../../app/MainWindow.cpp" line="+463"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
