@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "DiagnosticsWidgetHalvex.h"
 #include "ErrorDescription.h"
 #include "IOWidgetHalvex.h"
 #include "MonitoringWidgetHalvex.h"
@@ -172,6 +173,8 @@ void MainWindow::createPages()
             Qt::DirectConnection);
     m_pages[IOPage] = m_ioPage = new IOWidgetHalvex(dataset, this);
     connect(m_ioPage, &IOWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
+    // The diagnostics page owns the error table that the error state line reads.
+    m_pages[DiagnosticsPage] = m_diagnosticsPage = new DiagnosticsWidgetHalvex(dataset, communication, this);
 
     // Spindle run-in (both controllers). While a program runs the window is
     // locked, and the parameters it changed are read back afterwards:
@@ -378,7 +381,8 @@ void MainWindow::updateInverterData()
 
 const ErrorDescription *MainWindow::errorEntryForParameter(uint16_t parameterId)
 {
-    return m_errorTable.entryForValue(m_datasetController.value(parameterId));
+    // Without the diagnostics page there is no table: the state line stays empty.
+    return m_diagnosticsPage ? m_diagnosticsPage->errorDescriptionForParameter(parameterId) : nullptr;
 }
 
 void MainWindow::updateErrorStateLabel()

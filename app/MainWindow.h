@@ -3,7 +3,6 @@
 #include "CommErrorCode.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
-#include "ErrorTable.h"
 #include "MessagePresenter.h"
 
 #include <QList>
@@ -144,8 +143,6 @@ private:
     FlashUpdateWidget *m_flashPage = nullptr;
     SpindleRunWidget *m_spindleRunPage = nullptr;
 
-    // Stands in for the diagnostics page's table until that page exists.
-    ErrorTable m_errorTable;
     MessagePresenter m_defaultPresenter;
     MessagePresenter *m_presenter = &m_defaultPresenter;
     QString m_manualFolder;
