@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "DriveWidgetHalvex.h"
 #include "DiagnosticsWidgetHalvex.h"
 #include "ErrorDescription.h"
 #include "IOWidgetHalvex.h"
@@ -171,6 +172,8 @@ void MainWindow::createPages()
     m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
     connect(m_monitoringPage, &MonitoringWidgetHalvex::parameterChangedByUser, this, raiseBanner,
             Qt::DirectConnection);
+    m_pages[DrivePage] = m_drivePage = new DriveWidgetHalvex(dataset, communication, this);
+    connect(m_drivePage, &DriveWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
     m_pages[IOPage] = m_ioPage = new IOWidgetHalvex(dataset, this);
     connect(m_ioPage, &IOWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
     // The diagnostics page owns the error table that the error state line reads.

@@ -1123,6 +1123,401 @@ P%1</translation>
     </message>
 </context>
 <context>
+    <name>DriveWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/DriveWidgetHalvex.ui" line="+19"/>
+        <location line="+23"/>
+        <source>Motordaten</source>
+        <translation>Motor Data</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Motortyp: </source>
+        <translation>Motor type: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Temperaturüberwachung: </source>
+        <translation>Temperature monitoring: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>cos_phi: </source>
+        <translation>cos phi: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+1000"/>
+        <location line="+738"/>
+        <location line="+53"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-1766"/>
+        <source>Sensorwert: </source>
+        <translation>Resistance value: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> Ohm</source>
+        <translation> Ohm</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Nennspannung: </source>
+        <translation>Rated voltage: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+1034"/>
+        <location line="+228"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <source> V~</source>
+        <translation> V~</translation>
+    </message>
+    <message>
+        <location line="-1343"/>
+        <source>Nennfrequenz: </source>
+        <translation>Rated frequency: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+159"/>
+        <location line="+53"/>
+        <location line="+374"/>
+        <location line="+448"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="+22"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="-1115"/>
+        <source>Nennstrom: </source>
+        <translation>Rated current: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+53"/>
+        <source> A eff~</source>
+        <translation> A RMS~</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Motorspitzenstrom: </source>
+        <translation>Motor peak current: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Minimale Frequenz: </source>
+        <translation>Minimum frequency: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Maximale Frequenz: </source>
+        <translation>Maximum frequency: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Beschleunigungsrampe: </source>
+        <translation>Acceleration ramp: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+53"/>
+        <location line="+162"/>
+        <location line="+215"/>
+        <location line="+199"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location line="-604"/>
+        <source>Bremsrampe: </source>
+        <translation>Deceleration ramp: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Anzahl Polpaare: </source>
+        <translation>Number of pole pairs: </translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Haltestrom: </source>
+        <translation>Holding current: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+271"/>
+        <location line="+722"/>
+        <location line="+56"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location line="-1046"/>
+        <location line="+324"/>
+        <source> A-</source>
+        <translation> A-</translation>
+    </message>
+    <message>
+        <location line="-299"/>
+        <source>Anlaufzeit: </source>
+        <translation>Start-up time: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ohne Rampe</source>
+        <translation>without ramp</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Ausschaltzeit Anlauf: </source>
+        <translation>Switch-off time: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> µs</source>
+        <translation> µs</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Anlauffrequenz: </source>
+        <translation>Start-up frequency: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Anlaufstrom: </source>
+        <translation>Start-up current: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> A~</source>
+        <translation> A~</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>DC-Bremszeit: </source>
+        <translation>DC brake time: </translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>DC-Bremsstrom: </source>
+        <translation>DC brake current: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>I²t-Überwachung</source>
+        <translation>I²t Monitoring</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Funktion I²t-Überwachung: </source>
+        <translation>Function of I²t monitoring: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>I²t-Stromschwelle: </source>
+        <translation>I²t threshold: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>I²t-Zeit: </source>
+        <translation>I²t time: </translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>U/f Tabelle</source>
+        <translation>V/Hz Table</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Spannung 0: </source>
+        <translation>Voltage 0: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 1: </source>
+        <translation>Frequency 1: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 2: </source>
+        <translation>Frequency 2: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 3: </source>
+        <translation>Frequency 3: </translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Spannung 1: </source>
+        <translation>Voltage 1: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Spannung 2: </source>
+        <translation>Voltage 2: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Spannung 3: </source>
+        <translation>Voltage 3: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Regelparameter</source>
+        <translation>Control Parameters</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Regler: </source>
+        <translation>Controller: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="+176"/>
+        <source>U/f</source>
+        <translation>V/Hz</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>I*R Anhebefaktor: </source>
+        <translation>I*R factor: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> V/A</source>
+        <translation> V/A</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Lastkomp.-Faktor: </source>
+        <translation>Load comp. factor: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> %/A~</source>
+        <translation> %/A~</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Filterzeit: </source>
+        <translation>Filter time: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+159"/>
+        <location line="+56"/>
+        <location line="+56"/>
+        <location line="+56"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="-302"/>
+        <source>U-Regler KP: </source>
+        <translation>V controller KP: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>N-Regler KP: </source>
+        <translation>Speed controller KP: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>N-Regler TF: </source>
+        <translation>Speed controller TF: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>U-Regler TN: </source>
+        <translation>V controller TN: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+56"/>
+        <source>ohne I-Anteil</source>
+        <translation>without I-part</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>N-Regler TN: </source>
+        <translation>Speed controller TN: </translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>N-Regler TV: </source>
+        <translation>Speed controller TV: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ohne D-Anteil</source>
+        <translation>without D-part</translation>
+    </message>
+    <message>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="-179"/>
+        <source>Parameter P%1</source>
+        <translation>Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</source>
+        <translation>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2
+Maximum: %3%4</source>
+        <translation>Parameter P%1
+Minimum: %2
+Maximum: %3%4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min-1</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>U/f, I*R und Lastkompensation</source>
+        <translation>V/Hz, I*R and load compensation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U/f und I*R</source>
+        <translation>V/Hz and I*R</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U/f und Lastkompensation</source>
+        <translation>V/Hz and load compensation</translation>
+    </message>
+    <message>
+        <location line="+170"/>
+        <source>I²t Überwachung gesperrt
+Differenz zwischen Nennstrom und Motorspitzenstrom zu groß</source>
+        <translation>I²t monitoring disabled
+Difference between rated current and motor peak current is too great</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t Überwachung gesperrt
+Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenstrom wählen</source>
+        <translation>I²t monitoring disabled
+Please select the product of rated current and I²t threshold less than the motor peak current</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -1337,7 +1732,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+463"/>
+        <location filename="../../app/MainWindow.cpp" line="+467"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1377,8 +1772,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-422"/>
-        <location line="+333"/>
+        <location filename="../../app/MainWindow.cpp" line="-423"/>
+        <location line="+334"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
     </message>
@@ -1408,18 +1803,18 @@ Maximum: %3%4</translation>
         <translation>Save on inverter</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-346"/>
-        <location line="+346"/>
+        <location filename="../../app/MainWindow.cpp" line="-347"/>
+        <location line="+347"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-310"/>
         <source>Prototyp</source>
         <translation>Prototype</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Fehler </source>
         <translation>Error </translation>
     </message>

@@ -1123,6 +1123,401 @@ P%1</translation>
     </message>
 </context>
 <context>
+    <name>DriveWidgetHalvex</name>
+    <message>
+        <location filename="../../pages/DriveWidgetHalvex.ui" line="+19"/>
+        <location line="+23"/>
+        <source>Motordaten</source>
+        <translation>Motordaten</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Motortyp: </source>
+        <translation>Motortyp: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Temperaturüberwachung: </source>
+        <translation>Temperaturüberwachung: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>cos_phi: </source>
+        <translation>cos_phi: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+1000"/>
+        <location line="+738"/>
+        <location line="+53"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="-1766"/>
+        <source>Sensorwert: </source>
+        <translation>Sensorwert: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> Ohm</source>
+        <translation> Ohm</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Nennspannung: </source>
+        <translation>Nennspannung: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+1034"/>
+        <location line="+228"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <source> V~</source>
+        <translation> V~</translation>
+    </message>
+    <message>
+        <location line="-1343"/>
+        <source>Nennfrequenz: </source>
+        <translation>Nennfrequenz: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+159"/>
+        <location line="+53"/>
+        <location line="+374"/>
+        <location line="+448"/>
+        <location line="+53"/>
+        <location line="+53"/>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="+22"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="-1115"/>
+        <source>Nennstrom: </source>
+        <translation>Nennstrom: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+53"/>
+        <source> A eff~</source>
+        <translation> A eff~</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Motorspitzenstrom: </source>
+        <translation>Motorspitzenstrom: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Minimale Frequenz: </source>
+        <translation>Minimale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Maximale Frequenz: </source>
+        <translation>Maximale Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Beschleunigungsrampe: </source>
+        <translation>Beschleunigungsrampe: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+53"/>
+        <location line="+162"/>
+        <location line="+215"/>
+        <location line="+199"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location line="-604"/>
+        <source>Bremsrampe: </source>
+        <translation>Bremsrampe: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Anzahl Polpaare: </source>
+        <translation>Anzahl Polpaare: </translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Haltestrom: </source>
+        <translation>Haltestrom: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+271"/>
+        <location line="+722"/>
+        <location line="+56"/>
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location line="-1046"/>
+        <location line="+324"/>
+        <source> A-</source>
+        <translation> A-</translation>
+    </message>
+    <message>
+        <location line="-299"/>
+        <source>Anlaufzeit: </source>
+        <translation>Anlaufzeit: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ohne Rampe</source>
+        <translation>ohne Rampe</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Ausschaltzeit Anlauf: </source>
+        <translation>Ausschaltzeit Anlauf: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> µs</source>
+        <translation> µs</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Anlauffrequenz: </source>
+        <translation>Anlauffrequenz: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Anlaufstrom: </source>
+        <translation>Anlaufstrom: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source> A~</source>
+        <translation> A~</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>DC-Bremszeit: </source>
+        <translation>DC-Bremszeit: </translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>DC-Bremsstrom: </source>
+        <translation>DC-Bremsstrom: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>I²t-Überwachung</source>
+        <translation>I²t-Überwachung</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Funktion I²t-Überwachung: </source>
+        <translation>Funktion I²t-Überwachung: </translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>I²t-Stromschwelle: </source>
+        <translation>I²t-Stromschwelle: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>I²t-Zeit: </source>
+        <translation>I²t-Zeit: </translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>U/f Tabelle</source>
+        <translation>U/f Tabelle</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Spannung 0: </source>
+        <translation>Spannung 0: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 1: </source>
+        <translation>Frequenz 1: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 2: </source>
+        <translation>Frequenz 2: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Frequenz 3: </source>
+        <translation>Frequenz 3: </translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Spannung 1: </source>
+        <translation>Spannung 1: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Spannung 2: </source>
+        <translation>Spannung 2: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Spannung 3: </source>
+        <translation>Spannung 3: </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Regelparameter</source>
+        <translation>Regelparameter</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Regler: </source>
+        <translation>Regler: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="+176"/>
+        <source>U/f</source>
+        <translation>U/f</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>I*R Anhebefaktor: </source>
+        <translation>I*R Anhebefaktor: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> V/A</source>
+        <translation> V/A</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Lastkomp.-Faktor: </source>
+        <translation>Lastkomp.-Faktor: </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source> %/A~</source>
+        <translation> %/A~</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Filterzeit: </source>
+        <translation>Filterzeit: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+159"/>
+        <location line="+56"/>
+        <location line="+56"/>
+        <location line="+56"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location line="-302"/>
+        <source>U-Regler KP: </source>
+        <translation>U-Regler KP: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>N-Regler KP: </source>
+        <translation>N-Regler KP: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>N-Regler TF: </source>
+        <translation>N-Regler TF: </translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>U-Regler TN: </source>
+        <translation>U-Regler TN: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+56"/>
+        <source>ohne I-Anteil</source>
+        <translation>ohne I-Anteil</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>N-Regler TN: </source>
+        <translation>N-Regler TN: </translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>N-Regler TV: </source>
+        <translation>N-Regler TV: </translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>ohne D-Anteil</source>
+        <translation>ohne D-Anteil</translation>
+    </message>
+    <message>
+        <location filename="../../pages/DriveWidgetHalvex.cpp" line="-179"/>
+        <source>Parameter P%1</source>
+        <translation>Parameter P%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</source>
+        <translation>Parameter P%1
+Minimum: %2%3
+Maximum: %4%5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameter P%1
+Minimum: %2
+Maximum: %3%4</source>
+        <translation>Parameter P%1
+Minimum: %2
+Maximum: %3%4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> min-1</source>
+        <translation> min-1</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>U/f, I*R und Lastkompensation</source>
+        <translation>U/f, I*R und Lastkompensation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U/f und I*R</source>
+        <translation>U/f und I*R</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>U/f und Lastkompensation</source>
+        <translation>U/f und Lastkompensation</translation>
+    </message>
+    <message>
+        <location line="+170"/>
+        <source>I²t Überwachung gesperrt
+Differenz zwischen Nennstrom und Motorspitzenstrom zu groß</source>
+        <translation>I²t Überwachung gesperrt
+Differenz zwischen Nennstrom und Motorspitzenstrom zu groß</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t Überwachung gesperrt
+Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenstrom wählen</source>
+        <translation>I²t Überwachung gesperrt
+Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenstrom wählen</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -1337,7 +1732,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+463"/>
+        <location filename="../../app/MainWindow.cpp" line="+467"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1377,8 +1772,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-422"/>
-        <location line="+333"/>
+        <location filename="../../app/MainWindow.cpp" line="-423"/>
+        <location line="+334"/>
         <source>Nicht verbunden</source>
         <translation>Nicht verbunden</translation>
     </message>
@@ -1408,18 +1803,18 @@ Maximum: %3%4</translation>
         <translation>In Umrichter speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-346"/>
-        <location line="+346"/>
+        <location filename="../../app/MainWindow.cpp" line="-347"/>
+        <location line="+347"/>
         <source>Verbunden</source>
         <translation>Verbunden</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-310"/>
         <source>Prototyp</source>
         <translation>Prototyp</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Fehler </source>
         <translation>Fehler </translation>
     </message>
