@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
-#include "DriveWidgetHalvex.h"
 #include "DiagnosticsWidgetHalvex.h"
+#include "DriveWidgetHalvex.h"
 #include "ErrorDescription.h"
 #include "IOWidgetHalvex.h"
 #include "MonitoringWidgetHalvex.h"
