@@ -1,40 +1,33 @@
-// Device list, opening and routing of the D2XX layer: the serial-port list from
-// the environment, a fake sysfs tree and the in-process test source.
-#include "D2xxSource.h"
+// The D2XX layer: the device list from a fake sysfs tree, TORVANA_SERIAL_PORTS and the test source,
+// routing of handles, and the tty port over a pseudo-terminal whose master side the test holds.
 #include "FakeD2xxSource.h"
-#include "ftd2xx.h"
+#include "TtyPort.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdlib>
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-struct Node
+std::vector<FT_DEVICE_LIST_INFO_NODE> listDevices()
 {
-    QString serial;
-    QString description;
-    uint32_t id = 0;
-    uint32_t flags = 0;
-    FT_HANDLE handle = nullptr;
-};
-
-QList<Node> listDevices()
-{
-    QList<Node> result;
     DWORD count = 0;
-    if (FT_CreateDeviceInfoList(&count) != FT_OK || count == 0)
-        return result;
+    FT_CreateDeviceInfoList(&count);
     std::vector<FT_DEVICE_LIST_INFO_NODE> nodes(count);
-    if (FT_GetDeviceInfoList(nodes.data(), &count) != FT_OK)
-        return result;
-    for (const FT_DEVICE_LIST_INFO_NODE &node : nodes)
-        result.append({QString::fromLatin1(node.SerialNumber), QString::fromLatin1(node.Description), node.ID,
-                       node.Flags, node.ftHandle});
+    if (count > 0)
+        FT_GetDeviceInfoList(nodes.data(), &count);
+    return nodes;
+}
+
+QStringList serials()
+{
+    QStringList result;
+    for (const FT_DEVICE_LIST_INFO_NODE &node : listDevices())
+        result << QString::fromLatin1(node.SerialNumber);
     return result;
 }
 
@@ -45,16 +38,15 @@ bool writeFile(const QString &path, const QByteArray &content)
 }
 
 // One USB device with a usb-serial port below it, laid out as the kernel does.
-bool addUsbTty(const QString &root, const QString &tty, const QString &usbName, const QByteArray &vendor,
+bool addUsbTty(const QString &root, const QString &tty, const QString &usb, const QByteArray &vendor,
                const QByteArray &serial)
 {
-    const QString usb = root + "/devices/pci0000:00/usb1/" + usbName;
-    const QString port = usb + "/" + usbName + ":1.0/" + tty;
-    const QString classDir = root + "/class/tty/" + tty;
-    return QDir().mkpath(port) && QDir().mkpath(classDir) && writeFile(usb + "/idVendor", vendor + "\n")
-        && writeFile(usb + "/idProduct", "6001\n") && writeFile(usb + "/serial", serial + "\n")
-        && writeFile(usb + "/product", "FT232R USB UART\n") && writeFile(usb + "/bcdDevice", "0600\n")
-        && QFile::link(port, classDir + "/device");
+    const QString device = root + "/devices/pci0000:00/usb1/" + usb;
+    const QString port = device + "/" + usb + ":1.0/" + tty;
+    return QDir().mkpath(port) && QDir().mkpath(root + "/class/tty/" + tty)
+        && writeFile(device + "/idVendor", vendor + "\n") && writeFile(device + "/idProduct", "6001\n")
+        && writeFile(device + "/serial", serial + "\n") && writeFile(device + "/product", "FT232R USB UART\n")
+        && QFile::link(port, root + "/class/tty/" + tty + "/device");
 }
 
 } // namespace
@@ -64,240 +56,205 @@ class TestD2xxLayer : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void listsEnvironmentPortsBeforeTestSource();
-    void opensBySerialAndByIndex();
-    void refusesPathsThatAreNoTty_data();
-    void refusesPathsThatAreNoTty();
-    void listsFtdiTtyUsbFromSysfs();
-    void devicePathForComPort_data();
-    void devicePathForComPort();
-    void callsOnUnknownHandlesAreRefused();
-    void releasedSourceInvalidatesItsHandles();
-    void fakeDeviceFailures();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        // An empty sysfs: real converters on the test machine stay out of the list.
+        QVERIFY(QDir().mkpath(m_dir->filePath("sys/class/tty")));
+        qputenv("TORVANA_SYSFS_ROOT", m_dir->filePath("sys").toLocal8Bit());
+        qputenv("TORVANA_SERIAL_PORTS", "");
+        D2xx::setSystemSourcesEnabled(true);
+        m_fake = std::make_unique<FakeD2xxSource>();
+        D2xx::setTestSource(m_fake.get());
+    }
+
+    void cleanup()
+    {
+        if (m_handle)
+            FT_Close(m_handle);
+        m_handle = nullptr;
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+        m_fake.reset();
+        qunsetenv("TORVANA_SYSFS_ROOT");
+        qputenv("TORVANA_SERIAL_PORTS", "");
+        m_dir.reset();
+    }
+
+    void listsSourcesInOrder()
+    {
+        const QString root = m_dir->filePath("sys");
+        QVERIFY(addUsbTty(root, "ttyUSB12", "1-3", "0403", "B0000001"));
+        QVERIFY(addUsbTty(root, "ttyUSB3", "1-2", "0403", "A9XYZ1234567890ABCDEF"));
+        QVERIFY(addUsbTty(root, "ttyUSB7", "1-5", "0403", "C7"));
+        QVERIFY(addUsbTty(root, "ttyUSB0", "1-4", "10c4", "CP2102")); // not an FTDI chip
+        QVERIFY(QDir().mkpath(root + "/class/tty/ttyS0"));
+        qputenv("TORVANA_SERIAL_PORTS", ":/dev/pts/7::/tmp/second:");
+        m_fake->device(m_fake->addDevice("FAKE1", "Fake one", 0x04036001, 42)).entry.devicePath = "/dev/fake42";
+        m_fake->addDevice("FAKE2", "Fake two", 0x04036015);
+        m_fake->removeDevice(m_fake->addDevice("GONE"));
+
+        const auto nodes = listDevices();
+        QCOMPARE(nodes.size(), size_t(7));
+        // ttyUSB by number (15 characters of a serial), TORVANA_SERIAL_PORTS (FNV-1a), the test source.
+        QCOMPARE(serials().mid(0, 4), (QStringList{"A9XYZ1234567890", "C7", "B0000001", "TV98C5D6E1"}));
+        QCOMPARE(QString(nodes[0].Description), QStringLiteral("FT232R USB UART"));
+        QCOMPARE(nodes[0].ID, 0x04036001u);
+        QCOMPARE(QString(nodes[3].Description), QStringLiteral("Torvana serial port"));
+        QVERIFY(serials()[4].startsWith("TV") && serials()[4] != serials()[3]);
+        QCOMPARE(serials().mid(5), (QStringList{"FAKE1", "FAKE2"}));
+        QCOMPARE(nodes[6].ID, 0x04036015u);
+        // Device paths by COM port number; a converter that sysfs does not show keeps its name.
+        for (auto [port, path] : {std::pair(3, "/dev/ttyUSB3"), {12, "/dev/ttyUSB12"}, {1001, "/tmp/second"},
+                                  {1002, ""}, {42, "/dev/fake42"}, {5, "/dev/ttyUSB5"}})
+            QCOMPARE(QString::fromStdString(D2xx::devicePathForComPort(port)), QString(path));
+        // A serial number belongs to the path, not to its place in the list.
+        qputenv("TORVANA_SERIAL_PORTS", "/tmp/second");
+        QCOMPARE(serials().value(3), QString(nodes[4].SerialNumber));
+        // Paths that are no terminal are listed but refused.
+        QVERIFY(writeFile(m_dir->filePath("plain"), "not a tty") && QDir().mkpath(m_dir->filePath("folder")));
+        const QByteArray dir = m_dir->path().toLocal8Bit();
+        qputenv("TORVANA_SERIAL_PORTS", dir + "/plain:" + dir + "/folder:" + dir + "/missing");
+        FT_HANDLE handle = nullptr;
+        for (int i = 3; i < 6; ++i) {
+            QByteArray serial = serials().value(i).toLatin1();
+            QCOMPARE(FT_Open(i, &handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
+            QCOMPARE(FT_OpenEx(serial.data(), FT_OPEN_BY_SERIAL_NUMBER, &handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
+        }
+        QCOMPARE(handle, FT_HANDLE(nullptr));
+        // Without the system sources only the test source is asked.
+        D2xx::setSystemSourcesEnabled(false);
+        for (auto [port, path] : {std::pair(1000, ""), {5, ""}, {42, "/dev/fake42"}})
+            QCOMPARE(QString::fromStdString(D2xx::devicePathForComPort(port)), QString(path));
+    }
+
+    void handles()
+    {
+        m_fake->addDevice("AAA", "First", 0x04036001, 7);
+        m_fake->addDevice("BBB", "Second", 0x04036001, 8);
+        m_fake->device(m_fake->addDevice("CCC")).openFails = true;
+        QCOMPARE(listDevices().size(), size_t(3));
+        FT_HANDLE bySerial = nullptr, byIndex = nullptr, other = nullptr;
+        LONG comPort = 0;
+        DWORD count = 0;
+        uint8_t data[4] = {};
+        char bbb[] = "BBB", ddd[] = "DDD";
+        QCOMPARE(FT_OpenEx(bbb, FT_OPEN_BY_SERIAL_NUMBER, &bySerial), FT_STATUS(FT_OK));
+        QCOMPARE(FT_Open(0, &byIndex), FT_STATUS(FT_OK));
+        QCOMPARE(FT_GetComPortNumber(bySerial, &comPort), FT_STATUS(FT_OK));
+        QCOMPARE(comPort, 8);
+        // An open device is flagged in the list and refused a second time.
+        const auto nodes = listDevices();
+        QCOMPARE(nodes[1].Flags & FT_FLAGS_OPENED, 1u);
+        QCOMPARE(nodes[1].ftHandle, bySerial);
+        QCOMPARE(nodes[2].Flags & FT_FLAGS_OPENED, 0u);
+        QCOMPARE(FT_Open(1, &other), FT_STATUS(FT_DEVICE_NOT_OPENED));
+        QCOMPARE(FT_OpenEx(bbb, FT_OPEN_BY_SERIAL_NUMBER, &other), FT_STATUS(FT_DEVICE_NOT_OPENED));
+        QCOMPARE(FT_Open(2, &other), FT_STATUS(FT_DEVICE_NOT_OPENED)); // its open fails
+        QCOMPARE(FT_OpenEx(ddd, FT_OPEN_BY_SERIAL_NUMBER, &other), FT_STATUS(FT_DEVICE_NOT_FOUND));
+        QCOMPARE(FT_Open(3, &other), FT_STATUS(FT_DEVICE_NOT_FOUND));
+        // A closed handle is gone; an unplugged device fails its calls, but closing releases it.
+        QCOMPARE(FT_Close(byIndex), FT_STATUS(FT_OK));
+        QCOMPARE(FT_Read(byIndex, data, 4, &count), FT_STATUS(FT_INVALID_HANDLE));
+        QCOMPARE(FT_Close(byIndex), FT_STATUS(FT_INVALID_HANDLE));
+        m_fake->device(1).unplugged = true;
+        QCOMPARE(FT_Read(bySerial, data, 4, &count), FT_STATUS(FT_IO_ERROR));
+        QCOMPARE(FT_GetComPortNumber(bySerial, &comPort), FT_STATUS(FT_IO_ERROR));
+        QCOMPARE(comPort, -1);
+        QCOMPARE(FT_Close(bySerial), FT_STATUS(FT_OK));
+        QVERIFY(!m_fake->device(1).open);
+        // A source that goes away takes its handles and list entries with it.
+        QCOMPARE(FT_Open(0, &byIndex), FT_STATUS(FT_OK));
+        m_fake.reset();
+        QCOMPARE(FT_GetQueueStatus(byIndex, &count), FT_STATUS(FT_INVALID_HANDLE));
+        QCOMPARE(FT_Open(0, &other), FT_STATUS(FT_DEVICE_NOT_FOUND));
+        QVERIFY(listDevices().empty());
+    }
+
+    void ttyPort()
+    {
+        QVERIFY(openPty());
+        // Nothing is waiting: a read that waited (for data or the 10 s time-out) would hang here.
+        char buffer[100];
+        DWORD count = 1;
+        LONG comPort = 0;
+        QCOMPARE(FT_Read(m_handle, buffer, sizeof buffer, &count), FT_STATUS(FT_OK));
+        QCOMPARE(count, 0u);
+        QCOMPARE(::write(m_master, "0123456789", 10), ssize_t(10));
+        QTRY_COMPARE(queued(), 10u);
+        QCOMPARE(FT_Read(m_handle, buffer, 4, &count), FT_STATUS(FT_OK));
+        QCOMPARE(QByteArray(buffer, int(count)), QByteArray("0123"));
+        QCOMPARE(queued(), 6u);
+        QCOMPARE(FT_Purge(m_handle, FT_PURGE_RX | FT_PURGE_TX), FT_STATUS(FT_OK));
+        QCOMPARE(queued(), 0u);
+
+        // The master reports the slave's settings; a pseudo-terminal keeps rate and stop bits.
+        QCOMPARE(FT_SetBaudRate(m_handle, 38400), FT_STATUS(FT_OK));
+        QCOMPARE(FT_SetDataCharacteristics(m_handle, 8, 2, 0), FT_STATUS(FT_OK));
+        termios settings{};
+        QCOMPARE(tcgetattr(m_master, &settings), 0);
+        QCOMPARE(cfgetospeed(&settings), speed_t(B38400));
+        QCOMPARE(settings.c_cflag & CSTOPB, tcflag_t(CSTOPB));
+        QCOMPARE(settings.c_lflag & (ICANON | ECHO | ISIG), tcflag_t(0));
+        QCOMPARE(settings.c_iflag & (IXON | ICRNL), tcflag_t(0));
+        QCOMPARE(FT_SetBaudRate(m_handle, 12345), FT_STATUS(FT_INVALID_BAUD_RATE));
+        QCOMPARE(FT_SetDataCharacteristics(m_handle, 5, 0, 0), FT_STATUS(FT_INVALID_PARAMETER));
+
+        // Far more than the pseudo-terminal buffers: the write stops at the time-out.
+        std::vector<char> data(4 * 1024 * 1024, 'w');
+        QCOMPARE(FT_Write(m_handle, data.data(), DWORD(data.size()), &count), FT_STATUS(FT_OK));
+        QVERIFY(count > 0 && count < data.size());
+        QCOMPARE(FT_Write(m_handle, data.data(), 64, &count), FT_STATUS(FT_OK));
+        QCOMPARE(count, 0u);
+
+        // After a hang-up every call fails.
+        ::close(m_master);
+        m_master = -1;
+        QCOMPARE(FT_GetQueueStatus(m_handle, &count), FT_STATUS(FT_IO_ERROR));
+        QCOMPARE(FT_Read(m_handle, buffer, sizeof buffer, &count), FT_STATUS(FT_IO_ERROR));
+        QCOMPARE(FT_Write(m_handle, buffer, sizeof buffer, &count), FT_STATUS(FT_IO_ERROR));
+        QCOMPARE(FT_GetComPortNumber(m_handle, &comPort), FT_STATUS(FT_IO_ERROR));
+    }
+
+    void ttyLineFormat()
+    {
+        // D2XX word length 8 or 7, stop-bit code 0 or 2, parity code 0 none, 1 odd, 2 even; flags -1: refused.
+        const struct { uint8_t word, stop, parity; int flags; } formats[] = {
+            {8, 0, 0, CS8}, {7, 2, 2, CS7 | CSTOPB | PARENB}, {8, 0, 1, CS8 | PARENB | PARODD},
+            {5, 0, 0, -1},  {8, 1, 0, -1},                    {8, 0, 3, -1}};
+        for (const auto &f : formats) {
+            termios settings{};
+            settings.c_cflag = CS5 | CSTOPB | PARENB | PARODD | CREAD;
+            QCOMPARE(TtyPort::applyLineFormat(settings, f.word, f.stop, f.parity), f.flags >= 0);
+            if (f.flags >= 0)
+                QCOMPARE(int(settings.c_cflag & (CSIZE | CSTOPB | PARENB | PARODD | CREAD)), f.flags | int(CREAD));
+        }
+    }
 
 private:
+    bool openPty()
+    {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+            return false;
+        qputenv("TORVANA_SERIAL_PORTS", ptsname(m_master));
+        DWORD count = 0;
+        return FT_CreateDeviceInfoList(&count) == FT_OK && count == 1 && FT_Open(0, &m_handle) == FT_OK
+            && FT_SetTimeouts(m_handle, 10000, 200) == FT_OK;
+    }
+
+    DWORD queued()
+    {
+        DWORD count = 0;
+        return FT_GetQueueStatus(m_handle, &count) == FT_OK ? count : 0xFFFFFFFFu;
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeD2xxSource> m_fake;
+    int m_master = -1;
+    FT_HANDLE m_handle = nullptr;
 };
-
-void TestD2xxLayer::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    // An empty sysfs: real converters on the test machine stay out of the list.
-    QVERIFY(QDir().mkpath(m_dir->filePath("sys/class/tty")));
-    qputenv("TORVANA_SYSFS_ROOT", m_dir->filePath("sys").toLocal8Bit());
-    qputenv("TORVANA_SERIAL_PORTS", "");
-    D2xx::setSystemSourcesEnabled(true);
-    m_fake = std::make_unique<FakeD2xxSource>();
-    D2xx::setTestSource(m_fake.get());
-}
-
-void TestD2xxLayer::cleanup()
-{
-    m_fake.reset();
-    qunsetenv("TORVANA_SYSFS_ROOT");
-    m_dir.reset();
-}
-
-void TestD2xxLayer::listsEnvironmentPortsBeforeTestSource()
-{
-    qputenv("TORVANA_SERIAL_PORTS", ":/dev/pts/7::/tmp/second:");
-    m_fake->addDevice("FAKE1", "Fake one", 0x04036001);
-    m_fake->addDevice("FAKE2", "Fake two", 0x04036015);
-    const int removed = m_fake->addDevice("GONE");
-    m_fake->removeDevice(removed);
-
-    const QList<Node> nodes = listDevices();
-    QCOMPARE(nodes.size(), 4);
-    QCOMPARE(nodes[0].serial, QStringLiteral("TV98C5D6E1")); // FNV-1a of "/dev/pts/7"
-    QCOMPARE(nodes[0].description, QStringLiteral("Torvana serial port"));
-    QVERIFY(nodes[1].serial.startsWith("TV"));
-    QVERIFY(nodes[1].serial != nodes[0].serial);
-    QCOMPARE(nodes[2].serial, QStringLiteral("FAKE1"));
-    QCOMPARE(nodes[3].serial, QStringLiteral("FAKE2"));
-    QCOMPARE(nodes[3].description, QStringLiteral("Fake two"));
-    QCOMPARE(nodes[3].id, 0x04036015u);
-    QCOMPARE(D2xx::devicePathForComPort(1000), std::string("/dev/pts/7"));
-    QCOMPARE(D2xx::devicePathForComPort(1001), std::string("/tmp/second"));
-
-    // A serial number belongs to the path, not to its place in the list.
-    qputenv("TORVANA_SERIAL_PORTS", "/tmp/second");
-    QCOMPARE(listDevices().value(0).serial, nodes[1].serial);
-}
-
-void TestD2xxLayer::opensBySerialAndByIndex()
-{
-    m_fake->addDevice("AAA", "First", 0x04036001, 7);
-    m_fake->addDevice("BBB", "Second", 0x04036001, 8);
-    QCOMPARE(listDevices().size(), 2);
-
-    FT_HANDLE bySerial = nullptr;
-    QCOMPARE(FT_OpenEx(const_cast<char *>("BBB"), FT_OPEN_BY_SERIAL_NUMBER, &bySerial), FT_STATUS(FT_OK));
-    QVERIFY(bySerial);
-    LONG comPort = 0;
-    QCOMPARE(FT_GetComPortNumber(bySerial, &comPort), FT_STATUS(FT_OK));
-    QCOMPARE(comPort, 8);
-
-    // Open in this process: flagged in the list and refused a second time.
-    const QList<Node> nodes = listDevices();
-    QCOMPARE(nodes[0].flags & FT_FLAGS_OPENED, 0u);
-    QCOMPARE(nodes[1].flags & FT_FLAGS_OPENED, 1u);
-    QCOMPARE(nodes[1].handle, bySerial);
-    FT_HANDLE again = nullptr;
-    QCOMPARE(FT_Open(1, &again), FT_STATUS(FT_DEVICE_NOT_OPENED));
-    QCOMPARE(FT_OpenEx(const_cast<char *>("BBB"), FT_OPEN_BY_SERIAL_NUMBER, &again),
-             FT_STATUS(FT_DEVICE_NOT_OPENED));
-    QCOMPARE(FT_OpenEx(const_cast<char *>("CCC"), FT_OPEN_BY_SERIAL_NUMBER, &again), FT_STATUS(FT_DEVICE_NOT_FOUND));
-    QCOMPARE(FT_Open(2, &again), FT_STATUS(FT_DEVICE_NOT_FOUND));
-
-    FT_HANDLE byIndex = nullptr;
-    QCOMPARE(FT_Open(0, &byIndex), FT_STATUS(FT_OK));
-    QCOMPARE(FT_GetComPortNumber(byIndex, &comPort), FT_STATUS(FT_OK));
-    QCOMPARE(comPort, 7);
-    QVERIFY(m_fake->device(0).open);
-
-    QCOMPARE(FT_Close(bySerial), FT_STATUS(FT_OK));
-    QCOMPARE(FT_Close(byIndex), FT_STATUS(FT_OK));
-    QVERIFY(!m_fake->device(0).open);
-    QCOMPARE(FT_Open(1, &again), FT_STATUS(FT_OK));
-    QCOMPARE(FT_Close(again), FT_STATUS(FT_OK));
-
-    const std::vector<std::string> expected = {"FT_OpenEx", "FT_GetComPortNumber", "FT_Open",   "FT_OpenEx",
-                                               "FT_Open",   "FT_GetComPortNumber", "FT_Close", "FT_Close",
-                                               "FT_Open",   "FT_Close"};
-    QVERIFY(m_fake->calls() == expected);
-}
-
-void TestD2xxLayer::refusesPathsThatAreNoTty_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("regular file") << "plain";
-    QTest::newRow("directory") << "folder";
-    QTest::newRow("missing") << "missing";
-}
-
-void TestD2xxLayer::refusesPathsThatAreNoTty()
-{
-    QFETCH(QString, name);
-    QVERIFY(writeFile(m_dir->filePath("plain"), "not a tty"));
-    QVERIFY(QDir().mkpath(m_dir->filePath("folder")));
-    const QByteArray path = m_dir->filePath(name).toLocal8Bit();
-    qputenv("TORVANA_SERIAL_PORTS", path);
-
-    const QList<Node> nodes = listDevices();
-    QCOMPARE(nodes.size(), 1);
-    FT_HANDLE handle = nullptr;
-    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
-    QByteArray serial = nodes[0].serial.toLatin1();
-    QCOMPARE(FT_OpenEx(serial.data(), FT_OPEN_BY_SERIAL_NUMBER, &handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
-    QCOMPARE(handle, FT_HANDLE(nullptr));
-}
-
-void TestD2xxLayer::listsFtdiTtyUsbFromSysfs()
-{
-    const QString root = m_dir->filePath("sys");
-    QVERIFY(addUsbTty(root, "ttyUSB3", "1-2", "0403", "A9XYZ1234567890ABCDEF"));
-    QVERIFY(addUsbTty(root, "ttyUSB12", "1-3", "0403", "B0000001"));
-    QVERIFY(addUsbTty(root, "ttyUSB0", "1-4", "10c4", "CP2102")); // not an FTDI chip
-    QVERIFY(QDir().mkpath(root + "/class/tty/ttyS0"));
-    qputenv("TORVANA_SERIAL_PORTS", "/tmp/port");
-    m_fake->addDevice("FAKE1");
-
-    const QList<Node> nodes = listDevices();
-    QCOMPARE(nodes.size(), 4);
-    QCOMPARE(nodes[0].serial, QStringLiteral("A9XYZ1234567890")); // 15 characters reach the node
-    QCOMPARE(nodes[0].description, QStringLiteral("FT232R USB UART"));
-    QCOMPARE(nodes[0].id, 0x04036001u);
-    QCOMPARE(nodes[1].serial, QStringLiteral("B0000001")); // ttyUSB12 after ttyUSB3
-    QVERIFY(nodes[2].serial.startsWith("TV"));
-    QCOMPARE(nodes[3].serial, QStringLiteral("FAKE1"));
-    QCOMPARE(D2xx::devicePathForComPort(3), std::string("/dev/ttyUSB3"));
-    QCOMPARE(D2xx::devicePathForComPort(12), std::string("/dev/ttyUSB12"));
-}
-
-void TestD2xxLayer::devicePathForComPort_data()
-{
-    QTest::addColumn<bool>("system");
-    QTest::addColumn<int>("comPort");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("env port") << true << 1001 << "/tmp/second";
-    QTest::newRow("env port beyond list") << true << 1002 << "";
-    QTest::newRow("test source") << true << 42 << "/dev/fake42";
-    QTest::newRow("ttyUSB number") << true << 5 << "/dev/ttyUSB5";
-    QTest::newRow("none") << true << -1 << "";
-    QTest::newRow("env port, system off") << false << 1000 << "";
-    QTest::newRow("ttyUSB number, system off") << false << 5 << "";
-    QTest::newRow("test source, system off") << false << 42 << "/dev/fake42";
-}
-
-void TestD2xxLayer::devicePathForComPort()
-{
-    QFETCH(bool, system);
-    QFETCH(int, comPort);
-    QFETCH(QString, path);
-    qputenv("TORVANA_SERIAL_PORTS", "/tmp/first:/tmp/second");
-    const int index = m_fake->addDevice("FAKE42", "Fake", 0x04036001, 42);
-    m_fake->device(index).entry.devicePath = "/dev/fake42";
-    D2xx::setSystemSourcesEnabled(system);
-    QCOMPARE(QString::fromStdString(D2xx::devicePathForComPort(comPort)), path);
-}
-
-void TestD2xxLayer::callsOnUnknownHandlesAreRefused()
-{
-    int notAHandle = 0;
-    DWORD count = 0;
-    LONG comPort = 0;
-    char buffer[4] = {};
-    QCOMPARE(FT_GetQueueStatus(&notAHandle, &count), FT_STATUS(FT_INVALID_HANDLE));
-    QCOMPARE(FT_Write(&notAHandle, buffer, 4, &count), FT_STATUS(FT_INVALID_HANDLE));
-    QCOMPARE(FT_GetComPortNumber(nullptr, &comPort), FT_STATUS(FT_INVALID_HANDLE));
-    QCOMPARE(FT_Close(&notAHandle), FT_STATUS(FT_INVALID_HANDLE));
-
-    m_fake->addDevice("AAA");
-    listDevices();
-    FT_HANDLE handle = nullptr;
-    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
-    QCOMPARE(FT_Close(handle), FT_STATUS(FT_OK));
-    QCOMPARE(FT_Read(handle, buffer, 4, &count), FT_STATUS(FT_INVALID_HANDLE));
-    QCOMPARE(FT_Close(handle), FT_STATUS(FT_INVALID_HANDLE));
-}
-
-void TestD2xxLayer::releasedSourceInvalidatesItsHandles()
-{
-    m_fake->addDevice("AAA");
-    QCOMPARE(listDevices().size(), 1);
-    FT_HANDLE handle = nullptr;
-    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
-    m_fake.reset();
-    DWORD waiting = 0;
-    QCOMPARE(FT_GetQueueStatus(handle, &waiting), FT_STATUS(FT_INVALID_HANDLE));
-    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_DEVICE_NOT_FOUND));
-    QCOMPARE(listDevices().size(), 0);
-}
-
-void TestD2xxLayer::fakeDeviceFailures()
-{
-    const int index = m_fake->addDevice("AAA");
-    m_fake->device(m_fake->addDevice("BBB")).openFails = true;
-    listDevices();
-    FT_HANDLE handle = nullptr;
-    QCOMPARE(FT_Open(1, &handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
-    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
-
-    m_fake->device(index).unplugged = true;
-    uint8_t data[4] = {};
-    DWORD count = 0;
-    LONG comPort = 0;
-    QCOMPARE(FT_GetQueueStatus(handle, &count), FT_STATUS(FT_IO_ERROR));
-    QCOMPARE(FT_Read(handle, data, 4, &count), FT_STATUS(FT_IO_ERROR));
-    QCOMPARE(FT_Write(handle, data, 4, &count), FT_STATUS(FT_IO_ERROR));
-    QCOMPARE(FT_SetBaudRate(handle, 38400), FT_STATUS(FT_IO_ERROR));
-    QCOMPARE(FT_GetComPortNumber(handle, &comPort), FT_STATUS(FT_IO_ERROR));
-    QCOMPARE(FT_Close(handle), FT_STATUS(FT_OK)); // the handle is released all the same
-}
 
 QTEST_GUILESS_MAIN(TestD2xxLayer)
 #include "tst_d2xxlayer.moc"

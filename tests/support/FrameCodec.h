@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QPair>
+#include <QStringList>
 #include <QVector>
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace TestFrame {
@@ -39,6 +41,24 @@ inline uint16_t get16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
 inline uint32_t get32(const uint8_t *p)
 {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+inline std::vector<uint8_t> join(std::initializer_list<std::vector<uint8_t>> parts)
+{
+    std::vector<uint8_t> all;
+    for (const auto &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// A 50-byte data field starting with the given little-endian 16-bit words.
+inline std::vector<uint8_t> words(std::initializer_list<uint16_t> values)
+{
+    std::vector<uint8_t> data(50, 0);
+    size_t at = 0;
+    for (uint16_t v : values)
+        put16(data.data() + 2 * at++, v);
+    return data;
 }
 
 // Frame with start mark at 0, CRC at 4, type at 8, status at 9, data 10..59, end mark at 60.
@@ -77,6 +97,56 @@ inline std::vector<uint8_t> makeDeviceInfo(uint16_t type, uint16_t serial, const
     return make(10, 0, data);
 }
 
+// Data bytes below 0xA0 never form a mark, so such a frame is found only where it is.
+inline std::vector<uint8_t> makePlain(uint8_t type, uint8_t seed)
+{
+    std::vector<uint8_t> data(50);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = uint8_t((seed + i * 7) % 0xA0);
+    return make(type, 0, data);
+}
+
+// The pairs in frames of the given sizes, as a request split over frames is expected;
+// nothing when the sizes do not add up to the pairs.
+inline std::vector<uint8_t> makeSplit(uint8_t type, const QVector<QPair<uint16_t, uint16_t>> &pairs,
+                                      std::initializer_list<int> sizes)
+{
+    std::vector<uint8_t> frames;
+    int next = 0;
+    for (int size : sizes) {
+        frames = join({frames, makePairs(type, 0, pairs.mid(next, size))});
+        next += size;
+    }
+    return next == pairs.size() ? frames : std::vector<uint8_t>{};
+}
+
+// Cuts frames out of a byte stream the way the receiving side must: the first position
+// with both marks is taken, a frame with a wrong CRC is dropped whole, and without a
+// frame only the last 64 bytes are kept.
+struct Receiver
+{
+    std::vector<uint8_t> buffer;
+    std::vector<uint8_t> last; // the last frame with a valid CRC
+
+    bool receive(const std::vector<uint8_t> &incoming)
+    {
+        buffer = join({buffer, incoming});
+        for (size_t p = 0; p + 64 <= buffer.size(); ++p) {
+            const uint8_t *c = buffer.data() + p;
+            if (get32(c) != 0xDEADBEEFu || get32(c + 60) != 0xCAFEBABEu)
+                continue;
+            const bool valid = get32(c + 4) == crc32(c + 10, 50);
+            if (valid)
+                last.assign(c, c + 64);
+            buffer.erase(buffer.begin(), buffer.begin() + long(p + 64));
+            return valid;
+        }
+        if (buffer.size() > 64)
+            buffer.erase(buffer.begin(), buffer.end() - 64);
+        return false;
+    }
+};
+
 struct Decoded
 {
     uint8_t type = 0;
@@ -103,6 +173,17 @@ inline QVector<Decoded> decodeAll(const std::vector<uint8_t> &bytes)
         frames.append(d);
     }
     return frames;
+}
+
+// "type number=value,..." for the parameter-list types, the type alone for the others.
+inline QString describe(const Decoded &frame)
+{
+    static const QVector<int> listTypes = {5, 6, 7, 8, 13, 14, 15, 16, 17, 22};
+    QStringList pairs;
+    for (const auto &p : frame.pairs)
+        pairs << QString("%1=%2").arg(p.first).arg(p.second);
+    return listTypes.contains(frame.type) ? QString("%1 %2").arg(frame.type).arg(pairs.join(',')).trimmed()
+                                          : QString::number(frame.type);
 }
 
 } // namespace TestFrame
