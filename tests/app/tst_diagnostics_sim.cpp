@@ -1,0 +1,155 @@
+// The diagnostics page of the whole program against the inverter simulator: an
+// error raised in the inverter reaches the error list, its explanation and the
+// state line; the page's reset clears it in the inverter, and an inversion box
+// flips the inverter's relay output.
+#include "DiagnosticsWidgetHalvex.h"
+#include "MainWindow.h"
+#include "RecordingPresenter.h"
+#include "StartupSettings.h"
+#include "TemporaryHomeMain.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QTranslator>
+
+#ifndef TORVANA_SIMULATOR
+#error "TORVANA_SIMULATOR must name the simulator program"
+#endif
+
+namespace {
+
+// RelayAndLEDControl: relay 1 output and its inversion bit.
+const uint16_t RelayAndLedControl = 101;
+const int Relay1Output = 0x0001;
+const int Relay1Inversion = 0x0010;
+
+} // namespace
+
+class TestDiagnosticsSimulator : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_simulator;
+
+    // Sends a console command and returns the first answer line matching `answer`
+    // (empty when none came).
+    QString command(const QString &line, const QRegularExpression &answer)
+    {
+        m_simulator.readAllStandardOutput();
+        m_simulator.write((line + QLatin1Char('\n')).toLatin1());
+        while (m_simulator.canReadLine() || m_simulator.waitForReadyRead(3000)) {
+            while (m_simulator.canReadLine()) {
+                const QString text = QString::fromLatin1(m_simulator.readLine()).trimmed();
+                if (answer.match(text).hasMatch())
+                    return text;
+            }
+        }
+        return {};
+    }
+
+    // The simulator's raw value of a parameter, through its console.
+    int simulatorValue(uint16_t id)
+    {
+        const QRegularExpression answer(QStringLiteral("^P%1 = (\\d+)").arg(id));
+        const auto match = answer.match(command(QStringLiteral("get %1").arg(id), answer));
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        StartupSettings::setApplicationIdentity();
+        m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), QStringList{});
+        QVERIFY2(m_simulator.waitForStarted(5000), qPrintable(m_simulator.errorString()));
+        QVERIFY(m_simulator.waitForReadyRead(5000));
+        const QString terminal = QString::fromLocal8Bit(m_simulator.readLine()).trimmed();
+        QVERIFY2(terminal.startsWith(QLatin1Char('/')), qPrintable(terminal));
+        qputenv("TORVANA_SERIAL_PORTS", terminal.toLocal8Bit());
+    }
+
+    void cleanupTestCase()
+    {
+        m_simulator.write("quit\n");
+        if (!m_simulator.waitForFinished(3000))
+            m_simulator.kill();
+    }
+
+    void errorResetAndRelayInversion()
+    {
+        QTranslator applicationTranslator;
+        QTranslator qtTranslator;
+        StartupSettings::installLanguage(QLocale::German, applicationTranslator, qtTranslator);
+        RecordingPresenter presenter;
+        MainWindow window(QLocale::German, &applicationTranslator, &qtTranslator);
+        window.setMessagePresenter(&presenter);
+        window.show();
+        const auto stateLine = [&window] {
+            return window.findChild<QLabel *>(QStringLiteral("errorStateLabel"))->text();
+        };
+
+        QTRY_COMPARE_WITH_TIMEOUT(window.findChild<QLabel *>(QStringLiteral("connectedLabel"))->text(),
+                                  QStringLiteral("Verbunden"), 10000);
+        QTRY_VERIFY(stateLine().contains(QStringLiteral("Umrichter betriebsbereit")));
+
+        window.findChild<QToolButton *>(QStringLiteral("diagnosticsButton"))->click();
+        auto *page = window.findChild<DiagnosticsWidgetHalvex *>();
+        QVERIFY(page);
+        QTRY_VERIFY(page->isVisible());
+        auto *firstError = page->findChild<QLineEdit *>(QStringLiteral("error1LineEdit"));
+        auto *help = page->findChild<QPushButton *>(QStringLiteral("error1PushButton"));
+        auto *description = page->findChild<QTextEdit *>(QStringLiteral("errorDescriptionTextEdit"));
+        auto *reset = page->findChild<QPushButton *>(QStringLiteral("resetButton"));
+        auto *relay1Inversion = page->findChild<QCheckBox *>(QStringLiteral("relay1InvertCheckBox"));
+        QVERIFY(firstError && help && description && reset && relay1Inversion);
+        QVERIFY(!reset->isEnabled());
+
+        // An error raised in the inverter: list, explanation, state line.
+        QVERIFY(!command(QStringLiteral("error 7"), QRegularExpression(QStringLiteral("^error 7 raised"))).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(firstError->text(), QStringLiteral("7"), 5000);
+        help->click();
+        const QString explanation = description->toPlainText();
+        QVERIFY2(explanation.contains(QStringLiteral("Fehler 7 - I²t Abschaltung")), qPrintable(explanation));
+        QVERIFY(explanation.contains(QStringLiteral("Ursache")));
+        QVERIFY(explanation.contains(QStringLiteral("I²t-Auslastung zu hoch, daher Motor abgeschaltet.")));
+        QVERIFY(explanation.contains(QStringLiteral("Behebung")));
+        QVERIFY(explanation.contains(QStringLiteral("Motor abkühlen lassen, Last verringern.")));
+        QTRY_VERIFY_WITH_TIMEOUT(stateLine().contains(QStringLiteral("Fehler 7 - I²t Abschaltung")), 5000);
+        QTRY_VERIFY(reset->isEnabled());
+
+        // The page's reset clears the error in the inverter (InverterFlags bit 2).
+        reset->click();
+        QVERIFY(description->toPlainText().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!reset->isEnabled(), 5000);
+        QCOMPARE(simulatorValue(27) & 0x0004, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(stateLine().contains(QStringLiteral("Umrichter betriebsbereit")), 5000);
+        QVERIFY(!stateLine().contains(QStringLiteral("Fehler")));
+        QCOMPARE(firstError->text(), QStringLiteral("7")); // the history stays
+
+        // Inverting relay 1 flips its output in the inverter, and the box stays ticked.
+        const int before = simulatorValue(RelayAndLedControl);
+        QVERIFY(before >= 0);
+        QVERIFY(!(before & Relay1Inversion));
+        QVERIFY(relay1Inversion->isEnabled() && !relay1Inversion->isChecked());
+        relay1Inversion->click();
+        // The inverter takes the bit at once and turns the output at its next step.
+        const int expected = Relay1Inversion | ((before & Relay1Output) ^ Relay1Output);
+        QTRY_COMPARE_WITH_TIMEOUT(simulatorValue(RelayAndLedControl) & (Relay1Inversion | Relay1Output), expected,
+                                  5000);
+        // Three more polls: the box must not fall back to an old word.
+        QSignalSpy polls(&window.datasetController(), &DatasetController::diagnosticsParametersUpdated);
+        QTRY_VERIFY_WITH_TIMEOUT(polls.count() >= 3, 5000);
+        QVERIFY(relay1Inversion->isChecked());
+        for (const RecordingPresenter::Box &box : qAsConst(presenter.boxes))
+            QVERIFY2(box.kind != QLatin1String("critical"), qPrintable(box.text));
+    }
+};
+
+TORVANA_TEST_MAIN_WITH_TEMPORARY_HOME(TestDiagnosticsSimulator)
+#include "tst_diagnostics_sim.moc"
