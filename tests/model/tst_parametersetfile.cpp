@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -58,34 +59,28 @@ bool writeText(const QString &fileName, const QByteArray &text)
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
+const QByteArray OldContent = "[Parameters]\r\nMotorPeakCurrent=80\r\n";
 } // namespace
 
 class TestParameterSetFile : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<CommunicationController> m_commOwner;
+    std::unique_ptr<DatasetController> m_modelOwner;
+    std::unique_ptr<QTemporaryDir> m_dir;
     CommunicationController *m_comm = nullptr;
     DatasetController *m_model = nullptr;
-    QTemporaryDir *m_dir = nullptr;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
 private slots:
-    void initTestCase() { D2xx::setSystemSourcesEnabled(false); }
-
     void init()
     {
-        m_comm = new CommunicationController;
-        m_model = new DatasetController(m_comm);
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-    }
-
-    void cleanup()
-    {
-        delete m_dir;
-        delete m_model;
-        delete m_comm;
+        D2xx::setSystemSourcesEnabled(false);
+        m_comm = (m_commOwner = std::make_unique<CommunicationController>()).get();
+        m_model = (m_modelOwner = std::make_unique<DatasetController>(m_comm)).get();
+        m_dir = std::make_unique<QTemporaryDir>();
     }
 
     void deviceSetRoundTripKeepsHertz()
@@ -98,9 +93,7 @@ private slots:
 
         QSettings header(path("set.mps"), QSettings::IniFormat);
         QVERIFY(header.value("CreatedBy").toString().endsWith(" v1.9.5"));
-        QVERIFY(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")
-                    .match(header.value("CreatedAt").toString())
-                    .hasMatch());
+        QVERIFY(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$").match(header.value("CreatedAt").toString()).hasMatch());
         const auto written = parametersIn(path("set.mps"));
         QCOMPARE(written.value("RatedFrequency"), QString("2000"));
         QCOMPARE(written.value("SpeedDisplay"), QString("32774"));
@@ -182,10 +175,8 @@ private slots:
     void missingOrUnreadableFilesLoadNothing()
     {
         QSignalSpy updated(m_model, &DatasetController::parametersUpdated);
-        QCOMPARE(m_model->loadFromFile(path("missing.mps")), -1);
-        QVERIFY(QDir(m_dir->path()).mkdir("folder.mps"));
-        QCOMPARE(m_model->loadFromFile(path("folder.mps")), -1);
-        QVERIFY(writeText(path("other.txt"), "[Parameters]\nMotorPeakCurrent=80\n"));
+        QVERIFY(QDir(m_dir->path()).mkdir("folder.mps") && writeText(path("other.txt"), OldContent));
+        QVERIFY(m_model->loadFromFile(path("missing.mps")) == -1 && m_model->loadFromFile(path("folder.mps")) == -1);
         QCOMPARE(m_model->loadFromFile(path("other.txt")), 0);
         QCOMPARE(updated.count(), 0);
     }
@@ -226,11 +217,10 @@ private slots:
 
         // A failure at the last step: the name of an existing file is so long
         // that no name for the replacement fits beside it in the folder.
-        const QByteArray old = "[Parameters]\r\nMotorPeakCurrent=80\r\n";
         const QString longName = path(QString(250, QLatin1Char('a')) + ".mps");
-        QVERIFY(writeText(longName, old));
+        QVERIFY(writeText(longName, OldContent));
         QVERIFY(!m_model->saveToFile(longName));
-        QCOMPARE(contentOf(longName), old);
+        QCOMPARE(contentOf(longName), OldContent);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
     }
 
@@ -240,19 +230,16 @@ private slots:
         if (geteuid() == 0)
             QSKIP("running as root, where file permissions do not stop writes");
 #endif
-        const QByteArray old = "[Parameters]\r\nMotorPeakCurrent=80\r\n";
         QVERIFY(QDir(m_dir->path()).mkdir("locked"));
-        QVERIFY(writeText(path("locked/set.mps"), old));
-        QVERIFY(writeText(path("readonly.mps"), old));
+        QVERIFY(writeText(path("locked/set.mps"), OldContent) && writeText(path("readonly.mps"), OldContent));
         QFile::setPermissions(path("readonly.mps"), QFile::ReadOwner);
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
         const bool lockedSaved = m_model->saveToFile(path("locked/set.mps"));
         const bool readOnlySaved = m_model->saveToFile(path("readonly.mps"));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!lockedSaved);
-        QVERIFY(!readOnlySaved);
-        QCOMPARE(contentOf(path("locked/set.mps")), old);
-        QCOMPARE(contentOf(path("readonly.mps")), old);
+        QVERIFY(!lockedSaved && !readOnlySaved);
+        QCOMPARE(contentOf(path("locked/set.mps")), OldContent);
+        QCOMPARE(contentOf(path("readonly.mps")), OldContent);
     }
 
     void builtInMotorFileIsWithinTheCatalogue_data()

@@ -1,259 +1,150 @@
-// The simulated drive: ramps seen through frames, and the flags, electrical
-// values, outputs and inputs stepped directly for exact numbers.
+// The simulated drive stepped directly for exact numbers: ramps, limits, flags,
+// electrical values, outputs and inputs. Ramps through frames: tst_simulator_e2e.
 #include "DriveModel.h"
 #include "InverterModel.h"
-#include "InverterSimulator.h"
-#include "SimTestClient.h"
 
 #include <QtTest>
 
 #include <memory>
 
+using Pairs = QVector<QPair<uint16_t, uint16_t>>;
+
 class tst_SimDrive : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<InverterModel> m_model;
+    std::unique_ptr<DriveModel> m_drive;
+
+    uint16_t raw(uint16_t id) const { return m_model->raw(id); }
+    void step(int times, double seconds = 0.1)
+    {
+        for (int i = 0; i < times; ++i)
+            m_drive->step(seconds);
+    }
+
 private slots:
-    void rampUpReachesSetpointAndStopRampsDown();
-    void rampSlopeFollowsRampTime_data();
-    void rampSlopeFollowsRampTime();
-    void setpointIsLimitedToMotorFrequencies();
-    void startNeedsTheProgramAsSource();
-    void startWithoutMotorTypeRaisesError9();
-    void errorSwitchesTheOutputOff();
-    void holdingBitWhileStandingWithHoldingCurrent();
-    void electricalValuesWhileRunning();
-    void outputBitsHonourInversion_data();
-    void outputBitsHonourInversion();
-    void inputBitsAndMotorCode();
-    void resetInputClearsError();
+    // A DASM motor started and set by the program, 200 Hz at most, 1 s up and 2 s down.
+    void init()
+    {
+        m_model = std::make_unique<InverterModel>();
+        m_drive = std::make_unique<DriveModel>(m_model.get());
+        for (const auto &[id, value] : Pairs { { 90, 0x8002 }, { 140, 0x805D }, { 141, 0x805D },
+                                                                           { 42, 200 }, { 46, 10 }, { 47, 20 }, { 1, 100 }, { 2, 1 } })
+            m_model->setRaw(id, value);
+    }
 
-private:
-    // A model configured for a DASM motor started and set by the program.
-    static void configure(InverterModel &model, uint16_t setpoint = 100);
+    void rampSlopeFollowsRampTime_data()
+    {
+        QTest::addColumn<uint16_t>("maximum");
+        QTest::addColumn<uint16_t>("up");
+        QTest::addColumn<double>("afterTenthSecond");
+        QTest::addColumn<double>("downAfterTenthSecond");
+        QTest::newRow("200 Hz in 1 s, 2 s down") << uint16_t(200) << uint16_t(10) << 20.0 << 10.0;
+        QTest::newRow("200 Hz in 4 s, 2 s down") << uint16_t(200) << uint16_t(40) << 5.0 << 10.0;
+        QTest::newRow("1000 Hz in 0.5 s, 2 s down") << uint16_t(1000) << uint16_t(5) << 200.0 << 50.0;
+    }
+
+    void rampSlopeFollowsRampTime()
+    {
+        QFETCH(uint16_t, maximum);
+        m_model->setRaw(42, maximum);
+        m_model->setRaw(1, maximum);
+        QFETCH(uint16_t, up);
+        m_model->setRaw(46, up);
+        step(1);
+        QTEST(m_drive->frequency(), "afterTenthSecond");
+        step(100);
+        QCOMPARE(m_drive->frequency(), double(maximum));
+        QCOMPARE(raw(13), maximum);
+        m_model->setRaw(2, 0);
+        step(1);
+        QFETCH(double, downAfterTenthSecond);
+        QCOMPARE(m_drive->frequency(), maximum - downAfterTenthSecond);
+    }
+
+    // Raw values set, inputs applied and steps of 0.1 s run; then the raw values expected.
+    void states_data()
+    {
+        QTest::addColumn<Pairs>("set");
+        QTest::addColumn<int>("inputs");
+        QTest::addColumn<Pairs>("expected");
+        QTest::newRow("set point above the maximum: limited, warning 18")
+            << Pairs { { 1, 500 } } << 0 << Pairs { { 10, 200 }, { 27, 0x000A }, { 30, 18 } };
+        QTest::newRow("set point below the minimum") << Pairs { { 1, 0 } } << 0 << Pairs { { 10, 50 }, { 27, 0x0008 } };
+        QTest::newRow("start from the inputs, none set") << Pairs { { 140, 0x805C } } << 0 << Pairs { { 27, 0 } };
+        QTest::newRow("start from DIN1") << Pairs { { 140, 0x805C } } << int(DriveModel::Din1) << Pairs { { 27, 0x0008 } };
+        QTest::newRow("kein Motor: error 9, start dropped") << Pairs { { 90, 0x8001 } } << 0 << Pairs { { 30, 9 }, { 2, 0 }, { 27, 0x0004 } };
+        QTest::newRow("holding current while standing")
+            << Pairs { { 2, 0 }, { 57, 5 } } << 0 << Pairs { { 27, 0x0400 }, { 18, 25500 } };
+        QTest::newRow("running: U/f default points, 6 V from 100 Hz") << Pairs {} << 0 << Pairs { { 13, 100 }, { 15, 60 } };
+        // Relay 1 "Motor läuft", relay 2 "Status Störung" (defaults), fault LED, operation LED; output bits are no settings.
+        QTest::newRow("outputs stopped") << Pairs { { 2, 0 }, { 101, 0x000F } } << 0 << Pairs { { 101, 0x0 } };
+        QTest::newRow("outputs running") << Pairs { { 101, 0x000F } } << 0 << Pairs { { 101, 0x9 } };
+        QTest::newRow("outputs stopped, relay 1 inverted") << Pairs { { 2, 0 }, { 101, 0x001F } } << 0 << Pairs { { 101, 0x11 } };
+        QTest::newRow("outputs running, all inverted") << Pairs { { 101, 0x00FF } } << 0 << Pairs { { 101, 0xF6 } };
+        QTest::newRow("outputs stopped, LEDs inverted") << Pairs { { 2, 0 }, { 101, 0x00CF } } << 0 << Pairs { { 101, 0xCC } };
+        QTest::newRow("inputs and motor code") << Pairs { { 2, 0 }, { 112, 0x8040 }, { 115, 0x8040 } }
+                                               << int(DriveModel::Din3 | DriveModel::Din6 | DriveModel::PlcInput)
+                                               << Pairs { { 102, 0x00A4 }, { 20, 9 } };
+    }
+
+    void states()
+    {
+        QFETCH(Pairs, set);
+        QFETCH(int, inputs);
+        for (const auto &[id, value] : set) {
+            if (id == 101)
+                QCOMPARE(m_model->write(id, value), CommErrorCode(0));
+            else
+                m_model->setRaw(id, value);
+        }
+        m_drive->setInputs(uint16_t(inputs));
+        step(30);
+        QFETCH(Pairs, expected);
+        for (const auto &[id, value] : expected)
+            QVERIFY2(raw(id) == value, qPrintable(QString("P%1 is 0x%2").arg(id).arg(raw(id), 0, 16)));
+    }
+
+    void errorSwitchesTheOutputOff()
+    {
+        step(5);
+        QVERIFY(m_drive->frequency() > 0);
+        m_model->raiseError(16);
+        step(1, 0.05);
+        QVERIFY(!m_drive->outputOn());
+        QCOMPARE(m_drive->frequency(), 0.0);
+        QCOMPARE(raw(27), uint16_t(0x0004));
+        QCOMPARE(raw(101) & 0x0004, 0x0004); // fault LED
+        QCOMPARE(m_model->resetFaults(), CommErrorCode(0));
+        step(1, 0.05);
+        QVERIFY(!m_drive->outputOn()); // no restart without a new start command
+    }
+
+    void electricalValuesAndHolding()
+    {
+        m_model->setRaw(57, 5); // HoldingCurrent 0.5 A
+        step(30);
+        QVERIFY(raw(18) > 25000 && raw(19) > 0 && raw(21) > 0);
+        QVERIFY(raw(16) > 450 && raw(16) < 490); // DC link about 48 V
+        QVERIFY(m_drive->heatSinkTemperature() > DriveModel::AmbientTemperature);
+        m_model->setRaw(57, 0);
+        m_model->setRaw(2, 0);
+        step(40);
+        QCOMPARE(raw(27), uint16_t(0)); // no holding bit without holding current
+    }
+
+    void resetInputClearsError()
+    {
+        m_model->raiseError(4);
+        m_drive->setInputs(DriveModel::Din3); // DIN3 default: Drehrichtung
+        step(1);
+        QCOMPARE(m_model->activeError(), uint16_t(4));
+        m_drive->setInputs(DriveModel::Din3 | DriveModel::Din2); // DIN2 default: Reset, on its rising edge
+        step(1);
+        QCOMPARE(m_model->activeError(), uint16_t(0));
+    }
 };
-
-void tst_SimDrive::configure(InverterModel &model, uint16_t setpoint)
-{
-    model.setRaw(90, 0x8002);  // MotorType DASM
-    model.setRaw(140, 0x805D); // InputForStart
-    model.setRaw(141, 0x805D); // InputForRatedFrequency
-    model.setRaw(42, 200);     // MaximumMotorFrequency
-    model.setRaw(46, 10);      // AccelerationRamp 1.0 s for 0..200 Hz
-    model.setRaw(47, 20);      // DecelerationRamp 2.0 s
-    model.setRaw(1, setpoint);
-    model.setRaw(2, 1);
-}
-
-void tst_SimDrive::rampUpReachesSetpointAndStopRampsDown()
-{
-    InverterSimulator sim;
-    QVERIFY(sim.start());
-    SimTestClient client(sim.slavePath());
-    QCOMPARE(client.write(90, 0x8002), 0);
-    QCOMPARE(client.write(140, 0x805D), 0);
-    QCOMPARE(client.write(141, 0x805D), 0);
-    QCOMPARE(client.write(42, 400), 0);
-    QCOMPARE(client.write(46, 10), 0); // 1 s from 0 to 400 Hz
-    QCOMPARE(client.write(47, 10), 0);
-    QCOMPARE(client.write(1, 300), 0);
-    QCOMPARE(client.write(2, 1), 0);
-
-    QTRY_VERIFY(client.read(27) & 0x0008);
-    const int early = client.read(13);
-    QVERIFY2(early < 300, qPrintable(QString::number(early)));
-    QTRY_COMPARE_WITH_TIMEOUT(client.read(13), 300, 5000);
-    QCOMPARE(client.read(10), 300);
-
-    QCOMPARE(client.write(2, 0), 0);
-    QTRY_COMPARE(client.read(10), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(client.read(13), 0, 5000);
-    QTRY_COMPARE(client.read(27) & 0x0008, 0);
-}
-
-void tst_SimDrive::rampSlopeFollowsRampTime_data()
-{
-    QTest::addColumn<uint16_t>("maximum");
-    QTest::addColumn<uint16_t>("rampTenths");
-    QTest::addColumn<double>("afterTenthSecond");
-
-    QTest::newRow("200 Hz in 1 s") << uint16_t(200) << uint16_t(10) << 20.0;
-    QTest::newRow("200 Hz in 4 s") << uint16_t(200) << uint16_t(40) << 5.0;
-    QTest::newRow("1000 Hz in 0.5 s") << uint16_t(1000) << uint16_t(5) << 200.0;
-}
-
-void tst_SimDrive::rampSlopeFollowsRampTime()
-{
-    QFETCH(uint16_t, maximum);
-    QFETCH(uint16_t, rampTenths);
-    QFETCH(double, afterTenthSecond);
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model, maximum);
-    model.setRaw(42, maximum);
-    model.setRaw(46, rampTenths);
-    model.setRaw(47, rampTenths);
-    drive.step(0.1);
-    QCOMPARE(drive.frequency(), afterTenthSecond);
-    for (int i = 0; i < 100; ++i)
-        drive.step(0.1);
-    QCOMPARE(drive.frequency(), double(maximum));
-    model.setRaw(2, 0);
-    drive.step(0.1);
-    QCOMPARE(drive.frequency(), maximum - afterTenthSecond);
-}
-
-void tst_SimDrive::setpointIsLimitedToMotorFrequencies()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model, 500); // above MaximumMotorFrequency
-    drive.step(0.1);
-    QCOMPARE(drive.targetFrequency(), 200.0);
-    QCOMPARE(model.raw(10), uint16_t(200));
-    QVERIFY(model.activeWarnings().contains(18));
-    QCOMPARE(model.raw(27) & 0x0002, 0x0002);
-    model.setRaw(1, 0); // below MinimumMotorFrequency
-    drive.step(0.1);
-    QCOMPARE(drive.targetFrequency(), 50.0);
-    QVERIFY(!model.activeWarnings().contains(18));
-}
-
-void tst_SimDrive::startNeedsTheProgramAsSource()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model);
-    model.setRaw(140, 0x805C); // start from the digital inputs
-    drive.step(0.1);
-    QVERIFY(!drive.outputOn());
-    drive.setInputs(DriveModel::Din1); // DIN1 is Start/Stopp by default
-    drive.step(0.1);
-    QVERIFY(drive.outputOn());
-    QCOMPARE(model.raw(27) & 0x0008, 0x0008);
-}
-
-void tst_SimDrive::startWithoutMotorTypeRaisesError9()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model);
-    model.setRaw(90, 0x8001); // kein Motor
-    drive.step(0.1);
-    QVERIFY(!drive.outputOn());
-    QCOMPARE(model.activeError(), uint16_t(9));
-    QCOMPARE(model.raw(30), uint16_t(9));
-    QCOMPARE(model.raw(2), uint16_t(0));
-}
-
-void tst_SimDrive::errorSwitchesTheOutputOff()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model);
-    for (int i = 0; i < 5; ++i)
-        drive.step(0.1);
-    QVERIFY(drive.frequency() > 0);
-    model.raiseError(16);
-    drive.step(0.05);
-    QVERIFY(!drive.outputOn());
-    QCOMPARE(drive.frequency(), 0.0);
-    QCOMPARE(model.raw(27), uint16_t(0x0004));
-    QCOMPARE(model.raw(101) & 0x0004, 0x0004); // fault LED
-    QCOMPARE(model.resetFaults(), CommErrorCode(0));
-    drive.step(0.05);
-    QVERIFY(!drive.outputOn()); // no restart without a new start command
-}
-
-void tst_SimDrive::holdingBitWhileStandingWithHoldingCurrent()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model);
-    model.setRaw(2, 0);
-    model.setRaw(57, 5); // HoldingCurrent 0.5 A
-    drive.step(0.05);
-    QCOMPARE(model.raw(27), uint16_t(0x0400));
-    QCOMPARE(model.raw(18), uint16_t(25500)); // 0.5 A, offset encoded
-    model.setRaw(2, 1);
-    drive.step(0.05);
-    QCOMPARE(model.raw(27), uint16_t(0x0008));
-    model.setRaw(57, 0);
-    model.setRaw(2, 0);
-    for (int i = 0; i < 40; ++i)
-        drive.step(0.1);
-    QCOMPARE(model.raw(27), uint16_t(0));
-}
-
-void tst_SimDrive::electricalValuesWhileRunning()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model, 100);
-    for (int i = 0; i < 30; ++i)
-        drive.step(0.1);
-    QCOMPARE(model.raw(13), uint16_t(100));
-    // U/f with the default points (1 V at 0 Hz, 6 V from 100 Hz on).
-    QCOMPARE(model.raw(15), uint16_t(60));
-    QVERIFY(model.raw(18) > 25000);
-    QVERIFY(model.raw(19) > 0);
-    QVERIFY(model.raw(16) > 450 && model.raw(16) < 490); // DC link about 48 V
-    QVERIFY(drive.heatSinkTemperature() > DriveModel::AmbientTemperature);
-    QVERIFY(model.raw(21) > 0);                          // I²t load
-}
-
-void tst_SimDrive::outputBitsHonourInversion_data()
-{
-    QTest::addColumn<bool>("running");
-    QTest::addColumn<uint16_t>("inversion");
-    QTest::addColumn<uint16_t>("outputs");
-
-    // Relay 1 "Motor läuft", relay 2 "Status Störung" (defaults), fault LED, operation LED.
-    QTest::newRow("stopped") << false << uint16_t(0x00) << uint16_t(0x0);
-    QTest::newRow("running") << true << uint16_t(0x00) << uint16_t(0x9);
-    QTest::newRow("stopped, relay 1 inverted") << false << uint16_t(0x10) << uint16_t(0x1);
-    QTest::newRow("running, all inverted") << true << uint16_t(0xF0) << uint16_t(0x6);
-    QTest::newRow("stopped, LEDs inverted") << false << uint16_t(0xC0) << uint16_t(0xC);
-}
-
-void tst_SimDrive::outputBitsHonourInversion()
-{
-    QFETCH(bool, running);
-    QFETCH(uint16_t, inversion);
-    QFETCH(uint16_t, outputs);
-    InverterModel model;
-    DriveModel drive(&model);
-    configure(model);
-    model.setRaw(2, running ? 1 : 0);
-    QCOMPARE(model.write(101, uint16_t(inversion | 0x000F)), CommErrorCode(0)); // the output bits are not settings
-    drive.step(0.05);
-    QCOMPARE(model.raw(101), uint16_t(inversion | outputs));
-}
-
-void tst_SimDrive::inputBitsAndMotorCode()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    model.setRaw(112, 0x8040); // DIN3: motor code bit 0
-    model.setRaw(115, 0x8040); // DIN6: motor code bit 3
-    drive.setInputs(DriveModel::Din3 | DriveModel::Din6 | DriveModel::PlcInput);
-    drive.step(0.05);
-    QCOMPARE(model.raw(102), uint16_t(0x0084 | 0x0020));
-    QCOMPARE(model.raw(20), uint16_t(9));
-}
-
-void tst_SimDrive::resetInputClearsError()
-{
-    InverterModel model;
-    DriveModel drive(&model);
-    model.raiseError(4);
-    drive.setInputs(DriveModel::Din3); // DIN3 default: Drehrichtung
-    drive.step(0.05);
-    QCOMPARE(model.activeError(), uint16_t(4));
-    drive.setInputs(DriveModel::Din3 | DriveModel::Din2); // DIN2 default: Reset, on its rising edge
-    drive.step(0.05);
-    QCOMPARE(model.activeError(), uint16_t(0));
-}
 
 QTEST_GUILESS_MAIN(tst_SimDrive)
 #include "tst_simdrive.moc"
