@@ -1,7 +1,5 @@
-// A main() for widget tests that touch the settings store or the documents
-// folder: HOME and XDG_CONFIG_HOME point into a temporary folder of this process
-// before the application object exists, so tests running in parallel never share
-// (or damage) a real store.
+// A main() whose HOME and XDG_CONFIG_HOME lie in a temporary folder of this
+// process, so that tests running in parallel never share a settings store.
 #pragma once
 
 #include <QApplication>

@@ -8,18 +8,14 @@
 #include "FileChooser.h"
 #include "MonitoringWidgetHalvex.h"
 #include "RecordingPresenter.h"
+#include "SimulatorProcess.h"
 #include "StartupSettings.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-
-#ifndef TORVANA_SIMULATOR
-#error "TORVANA_SIMULATOR must name the simulator program"
-#endif
 
 namespace {
 
@@ -46,7 +42,7 @@ class TestStartPageSimulator : public QObject
 {
     Q_OBJECT
 
-    QProcess m_simulator;
+    SimulatorProcess m_simulator;
     CommunicationController *m_comm = nullptr;
     DatasetController *m_dataset = nullptr;
     MonitoringWidgetHalvex *m_page = nullptr;
@@ -67,12 +63,7 @@ private slots:
     void initTestCase()
     {
         StartupSettings::setApplicationIdentity();
-        m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), SimulatorArguments);
-        QVERIFY2(m_simulator.waitForStarted(5000), qPrintable(m_simulator.errorString()));
-        QVERIFY(m_simulator.waitForReadyRead(5000));
-        const QString terminal = QString::fromLocal8Bit(m_simulator.readLine()).trimmed();
-        QVERIFY2(terminal.startsWith(QLatin1Char('/')), qPrintable(terminal));
-        qputenv("TORVANA_SERIAL_PORTS", terminal.toLocal8Bit());
+        QVERIFY(m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), SimulatorArguments));
 
         m_comm = new CommunicationController;
         m_dataset = new DatasetController(m_comm);
@@ -92,9 +83,6 @@ private slots:
         delete m_page;
         delete m_dataset;
         delete m_comm;
-        m_simulator.write("quit\n");
-        if (!m_simulator.waitForFinished(3000))
-            m_simulator.kill();
     }
 
     void init() { m_presenter.boxes.clear(); }
