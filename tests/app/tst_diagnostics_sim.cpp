@@ -5,13 +5,13 @@
 #include "DiagnosticsWidgetHalvex.h"
 #include "MainWindow.h"
 #include "RecordingPresenter.h"
+#include "SimulatorProcess.h"
 #include "StartupSettings.h"
 #include "TemporaryHomeMain.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -36,49 +36,13 @@ class TestDiagnosticsSimulator : public QObject
 {
     Q_OBJECT
 
-    QProcess m_simulator;
-
-    // Sends a console command and returns the first answer line matching `answer`
-    // (empty when none came).
-    QString command(const QString &line, const QRegularExpression &answer)
-    {
-        m_simulator.readAllStandardOutput();
-        m_simulator.write((line + QLatin1Char('\n')).toLatin1());
-        while (m_simulator.canReadLine() || m_simulator.waitForReadyRead(3000)) {
-            while (m_simulator.canReadLine()) {
-                const QString text = QString::fromLatin1(m_simulator.readLine()).trimmed();
-                if (answer.match(text).hasMatch())
-                    return text;
-            }
-        }
-        return {};
-    }
-
-    // The simulator's raw value of a parameter, through its console.
-    int simulatorValue(uint16_t id)
-    {
-        const QRegularExpression answer(QStringLiteral("^P%1 = (\\d+)").arg(id));
-        const auto match = answer.match(command(QStringLiteral("get %1").arg(id), answer));
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
-    }
+    SimulatorProcess m_simulator;
 
 private slots:
     void initTestCase()
     {
         StartupSettings::setApplicationIdentity();
-        m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), QStringList{});
-        QVERIFY2(m_simulator.waitForStarted(5000), qPrintable(m_simulator.errorString()));
-        QVERIFY(m_simulator.waitForReadyRead(5000));
-        const QString terminal = QString::fromLocal8Bit(m_simulator.readLine()).trimmed();
-        QVERIFY2(terminal.startsWith(QLatin1Char('/')), qPrintable(terminal));
-        qputenv("TORVANA_SERIAL_PORTS", terminal.toLocal8Bit());
-    }
-
-    void cleanupTestCase()
-    {
-        m_simulator.write("quit\n");
-        if (!m_simulator.waitForFinished(3000))
-            m_simulator.kill();
+        QVERIFY(m_simulator.start(QStringLiteral(TORVANA_SIMULATOR)));
     }
 
     void errorResetAndRelayInversion()
@@ -111,7 +75,7 @@ private slots:
         QVERIFY(!reset->isEnabled());
 
         // An error raised in the inverter: list, explanation, state line.
-        QVERIFY(!command(QStringLiteral("error 7"), QRegularExpression(QStringLiteral("^error 7 raised"))).isEmpty());
+        QVERIFY(!m_simulator.command(QStringLiteral("error 7"), QRegularExpression(QStringLiteral("^error 7 raised"))).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(firstError->text(), QStringLiteral("7"), 5000);
         help->click();
         const QString explanation = description->toPlainText();
@@ -127,20 +91,20 @@ private slots:
         reset->click();
         QVERIFY(description->toPlainText().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!reset->isEnabled(), 5000);
-        QCOMPARE(simulatorValue(27) & 0x0004, 0);
+        QCOMPARE(m_simulator.value(27) & 0x0004, 0);
         QTRY_VERIFY_WITH_TIMEOUT(stateLine().contains(QStringLiteral("Umrichter betriebsbereit")), 5000);
         QVERIFY(!stateLine().contains(QStringLiteral("Fehler")));
         QCOMPARE(firstError->text(), QStringLiteral("7")); // the history stays
 
         // Inverting relay 1 flips its output in the inverter, and the box stays ticked.
-        const int before = simulatorValue(RelayAndLedControl);
+        const int before = m_simulator.value(RelayAndLedControl);
         QVERIFY(before >= 0);
         QVERIFY(!(before & Relay1Inversion));
         QVERIFY(relay1Inversion->isEnabled() && !relay1Inversion->isChecked());
         relay1Inversion->click();
         // The inverter takes the bit at once and turns the output at its next step.
         const int expected = Relay1Inversion | ((before & Relay1Output) ^ Relay1Output);
-        QTRY_COMPARE_WITH_TIMEOUT(simulatorValue(RelayAndLedControl) & (Relay1Inversion | Relay1Output), expected,
+        QTRY_COMPARE_WITH_TIMEOUT(m_simulator.value(RelayAndLedControl) & (Relay1Inversion | Relay1Output), expected,
                                   5000);
         // Three more polls: the box must not fall back to an old word.
         QSignalSpy polls(&window.datasetController(), &DatasetController::diagnosticsParametersUpdated);
