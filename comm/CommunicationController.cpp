@@ -26,14 +26,7 @@ CommunicationController::~CommunicationController()
 {
     m_runTimer.stop();
     unhook();
-    delete m_frontend;
-    m_frontend = nullptr;
-    delete m_link;
-    m_link = nullptr;
-    delete m_driver;
-    m_driver = nullptr;
-    delete m_device;
-    m_device = nullptr;
+    deleteTransport();
 }
 
 int32_t CommunicationController::comPortNumber() const
@@ -172,6 +165,12 @@ void CommunicationController::tearDown()
     unhook();
     // Queued signals of the old objects are delivered before they go away.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    deleteTransport();
+}
+
+// In reverse order of creation; deleting the device closes it.
+void CommunicationController::deleteTransport()
+{
     delete m_frontend;
     m_frontend = nullptr;
     delete m_link;

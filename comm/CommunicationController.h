@@ -92,6 +92,7 @@ private:
     void hookUp();
     void unhook();
     void tearDown();
+    void deleteTransport();
     void noteSignOfLife();
     CommFrontendQt *connectedFrontend() const;
 
