@@ -4,10 +4,12 @@
 #include "DiagnosticsWidgetHalvex.h"
 #include "DriveWidgetHalvex.h"
 #include "ErrorDescription.h"
+#include "FlashUpdateWidget.h"
 #include "IOWidgetHalvex.h"
 #include "MonitoringWidgetHalvex.h"
 #include "OverlayWidget.h"
 #include "ParameterId.h"
+#include "SpindleRunWidget.h"
 #include "StartupSettings.h"
 #include "WidgetScaler.h"
 #include "ui_MainWindow.h"
@@ -135,6 +137,10 @@ void MainWindow::setMessagePresenter(MessagePresenter *presenter)
         m_monitoringPage->setMessagePresenter(m_presenter);
     if (m_ioPage)
         m_ioPage->setMessagePresenter(m_presenter);
+    if (m_spindleRunPage)
+        m_spindleRunPage->setMessagePresenter(m_presenter);
+    if (m_flashPage)
+        m_flashPage->setMessagePresenter(m_presenter);
 }
 
 void MainWindow::setManualFolder(const QString &folder)
@@ -157,17 +163,13 @@ void MainWindow::createPages()
     for (int id = MonitoringPage; id <= SpindleRunPage; ++id)
         m_ui->modeButtonGroup->setId(buttons.at(id), id);
 
-    // The list is indexed by page id. A page that is not part of this build
-    // keeps its null slot; its button stays usable and shows an empty content
-    // area. Each page is created here, in page-id order, with the window as
-    // parent and the controllers it needs, as in
-    //   m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
-    // monitoring, drive and diagnostics take both controllers, I/O only the
-    // dataset controller.
+    // The list is indexed by page id; each page is created in page-id order
+    // with the window as parent.
     m_pages = QList<QWidget *>::fromVector(QVector<QWidget *>(PageCount, nullptr));
     DatasetController *dataset = &m_datasetController;
     CommunicationController *communication = &m_communicationController;
     const auto raiseBanner = [this] { showParameterChangedLabel(true); };
+    const auto lowerBanner = [this] { showParameterChangedLabel(false); };
 
     m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
     connect(m_monitoringPage, &MonitoringWidgetHalvex::parameterChangedByUser, this, raiseBanner,
@@ -179,16 +181,22 @@ void MainWindow::createPages()
     // The diagnostics page owns the error table that the error state line reads.
     m_pages[DiagnosticsPage] = m_diagnosticsPage = new DiagnosticsWidgetHalvex(dataset, communication, this);
 
-    // Spindle run-in (both controllers). While a program runs the window is
-    // locked, and the parameters it changed are read back afterwards:
-    // spindleRunStarted lowers the banner (direct) and calls
-    // disableModificationsDueToSpindleRun; spindleRunStopped calls
-    // enableModifications and then, direct, sendCurrentParametersetRequest.
+    // While a run-in holds the inverter the window is locked; the parameters it
+    // changed are read back afterwards.
+    m_pages[SpindleRunPage] = m_spindleRunPage = new SpindleRunWidget(dataset, communication, this);
+    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStarted, this, lowerBanner, Qt::DirectConnection);
+    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStarted, this,
+            &MainWindow::disableModificationsDueToSpindleRun);
+    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, this, &MainWindow::enableModifications);
+    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, communication,
+            &CommunicationController::sendCurrentParametersetRequest, Qt::DirectConnection);
 
     m_ui->modeButtonGroup->setId(m_ui->flashUpdateButton, FlashUpdatePage);
-    // Firmware update (both controllers): flashUpdateStarted lowers the
-    // banner (direct) and calls disableModificationsDueToFlashUpdate;
-    // flashUpdateDone calls enableModifications.
+    m_pages[FlashUpdatePage] = m_flashPage = new FlashUpdateWidget(dataset, communication, this);
+    connect(m_flashPage, &FlashUpdateWidget::flashUpdateStarted, this, lowerBanner, Qt::DirectConnection);
+    connect(m_flashPage, &FlashUpdateWidget::flashUpdateStarted, this,
+            &MainWindow::disableModificationsDueToFlashUpdate);
+    connect(m_flashPage, &FlashUpdateWidget::flashUpdateDone, this, &MainWindow::enableModifications);
 }
 
 void MainWindow::connectControllers()
