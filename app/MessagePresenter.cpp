@@ -52,6 +52,24 @@ bool MessagePresenter::detailedQuestion(QWidget *parent, const QString &title, c
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MessagePresenter::confirmWarning(QWidget *parent, const QString &title, const QString &text,
+                                      const QFont &font)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setFont(font);
+    return box.exec() == QMessageBox::Ok;
+}
+
+bool MessagePresenter::questionInFont(QWidget *parent, const QString &title, const QString &text,
+                                      const QFont &font)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setFont(font);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int MessagePresenter::runModal(QDialog &dialog)
 {
     return dialog.exec();

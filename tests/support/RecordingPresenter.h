@@ -17,7 +17,7 @@ class RecordingPresenter : public MessagePresenter
 public:
     struct Box
     {
-        QString kind; // "information", "critical", "warning" or "question"
+        QString kind; // "information", "critical", "warning", "question" or "confirm"
         QWidget *parent = nullptr;
         QString title;
         QString text;
@@ -49,6 +49,16 @@ public:
                           const QString &details) override
     {
         boxes.append({QStringLiteral("question"), parent, title, text, details});
+        return answer;
+    }
+    bool confirmWarning(QWidget *parent, const QString &title, const QString &text, const QFont &) override
+    {
+        boxes.append({QStringLiteral("confirm"), parent, title, text, {}});
+        return answer;
+    }
+    bool questionInFont(QWidget *parent, const QString &title, const QString &text, const QFont &) override
+    {
+        boxes.append({QStringLiteral("question"), parent, title, text, {}});
         return answer;
     }
     int runModal(QDialog &dialog) override
