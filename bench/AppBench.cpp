@@ -1,0 +1,222 @@
+// Times the whole program against an inverter on the serial link (normally the
+// simulator, paced at 38400 baud, started by bench/run): start-up until the
+// window is shown and until connected, "Vom Umrichter laden" and "In Umrichter
+// speichern" against the wire time of their frames, and the idle program's CPU
+// use and memory. Prints one line per figure: name, value, unit, and the ratio
+// to the link's limit where one exists.
+#include "CommunicationController.h"
+#include "DatasetController.h"
+#include "MainWindow.h"
+#include "RecordingPresenter.h"
+#include "StartupSettings.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QTranslator>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// One 64-byte frame at 38400 baud, 8N1: ten bits per byte.
+constexpr double FrameWireMs = 64.0 * 10.0 * 1000.0 / 38400.0;
+
+// Milliseconds between the process's start and now, from /proc (kernel clock ticks).
+double processAgeMs()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return 0.0;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name (which may contain blanks) start behind ')'.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble(); // field 22: starttime
+    const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
+    return (upSeconds - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// VmRSS or VmHWM from /proc/self/status, in KiB.
+long statusKiB(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    // Files under /proc report no size: read them whole, never test atEnd().
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key)) + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Runs the event loop until `done` holds or `timeoutMs` passed; true when done.
+bool waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        // The program's own timers wake the loop at least every 50 ms.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void report(const char *name, double value, const char *unit, double limit = -1.0)
+{
+    if (limit > 0.0)
+        std::printf("%-34s %10.1f %-4s  limit %8.1f %-4s  ratio %5.2f\n", name, value, unit, limit, unit,
+                    value / limit);
+    else
+        std::printf("%-34s %10.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+// Notes the first paint of the window.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const double ageAtMain = processAgeMs();
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    const auto sinceStart = [&] { return ageAtMain + double(sinceMain.nsecsElapsed()) / 1e6; };
+
+    QApplication application(argc, argv);
+    StartupSettings::setApplicationIdentity();
+    QSettings settings;
+    const QLocale::Language language = StartupSettings::language(settings, QLocale::system());
+    QTranslator applicationTranslator;
+    QTranslator qtTranslator;
+    StartupSettings::installLanguage(language, applicationTranslator, qtTranslator);
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("fusion")))
+        QApplication::setStyle(style);
+    application.setStyleSheet(StartupSettings::styleSheet());
+
+    MainWindow window(language, &applicationTranslator, &qtTranslator);
+    RecordingPresenter presenter;
+    window.setMessagePresenter(&presenter);
+    CommunicationController &comm = window.communicationController();
+    DatasetController &dataset = window.datasetController();
+
+    bool connected = false;
+    QObject::connect(&comm, &CommunicationController::connectedToDevice, [&] { connected = true; });
+    PaintWatch paint;
+    window.installEventFilter(&paint);
+    window.show();
+    if (!waitFor([&] { return paint.painted; }, 10000)) {
+        std::fprintf(stderr, "the window was not painted\n");
+        return 1;
+    }
+    report("start -> window shown", sinceStart(), "ms");
+    if (!waitFor([&] { return connected; }, 20000)) {
+        std::fprintf(stderr, "no connection (TORVANA_SERIAL_PORTS=%s)\n", qgetenv("TORVANA_SERIAL_PORTS").constData());
+        return 1;
+    }
+    report("start -> connected", sinceStart(), "ms");
+
+    // Let the read that follows the connection finish before timing our own.
+    pause(2000);
+
+    // "Vom Umrichter laden": one request, the set in frames of twelve pairs.
+    // The protocol marks no last frame; the set is complete when no frame of
+    // it followed for a second.
+    QElapsedTimer clock;
+    qint64 lastSetFrameNs = -1;
+    int setFrames = 0;
+    int setParameters = 0;
+    int lastMapSize = 0;
+    QObject::connect(&comm, &CommunicationController::parameterUpdateFromDevice,
+                     [&](const QMap<uint16_t, uint16_t> &parameters) { lastMapSize = parameters.size(); });
+    QObject::connect(&comm, &CommunicationController::currentParametersetReceived, [&] {
+        lastSetFrameNs = clock.nsecsElapsed();
+        ++setFrames;
+        setParameters += lastMapSize;
+    });
+    clock.start();
+    window.findChild<QPushButton *>(QStringLiteral("requestSettingsPushButton"))->click();
+    waitFor([&] { return lastSetFrameNs >= 0 && clock.nsecsElapsed() - lastSetFrameNs > 1000000000; }, 30000);
+    if (setFrames == 0) {
+        std::fprintf(stderr, "the parameter set did not arrive\n");
+        return 1;
+    }
+    const int readFrames = 1 + setFrames;
+    report("Vom Umrichter laden", double(lastSetFrameNs) / 1e6, "ms", readFrames * FrameWireMs);
+    std::printf("    %d parameters, %d frames on the wire\n", setParameters, readFrames);
+
+    // "In Umrichter speichern": every writable parameter, each frame answered.
+    int stateFrames = 0;
+    bool statesComplete = false;
+    QObject::connect(&comm, &CommunicationController::parameterStateReceived, [&] { ++stateFrames; });
+    QObject::connect(&dataset, &DatasetController::parameterStatesComplete, [&] { statesComplete = true; });
+    clock.restart();
+    window.findChild<QPushButton *>(QStringLiteral("activateSavePushButton"))->click();
+    if (!waitFor([&] { return statesComplete; }, 30000)) {
+        std::fprintf(stderr, "the acknowledgements did not arrive\n");
+        return 1;
+    }
+    const double storeMs = double(clock.nsecsElapsed()) / 1e6;
+    // The link is full duplex: the answers run while later requests are still
+    // being sent. The inverter answers a frame only once it is received, so at
+    // best the first request and then the longer of both directions' streams
+    // (the requests include the store command).
+    const int requestFrames = stateFrames + 1;
+    const int storeWireFrames = 1 + std::max(requestFrames - 1, stateFrames);
+    report("In Umrichter speichern", storeMs, "ms", storeWireFrames * FrameWireMs);
+    std::printf("    %d requests, %d answers\n", requestFrames, stateFrames);
+
+    const int idleSeconds = qEnvironmentVariableIntValue("TORVANA_BENCH_IDLE_SECONDS") > 0
+                                ? qEnvironmentVariableIntValue("TORVANA_BENCH_IDLE_SECONDS")
+                                : 30;
+    pause(1000);
+    const double cpuBefore = cpuSeconds();
+    clock.restart();
+    pause(idleSeconds * 1000);
+    const double cpuPercent = (cpuSeconds() - cpuBefore) * 100.0 / (double(clock.elapsed()) / 1000.0);
+    std::printf("%-34s %10.2f %% of one core over %d s\n", "idle CPU (connected)", cpuPercent, idleSeconds);
+    report("resident memory", double(statusKiB("VmRSS")) / 1024.0, "MiB");
+    report("peak resident memory", double(statusKiB("VmHWM")) / 1024.0, "MiB");
+    return connected ? 0 : 1;
+}
