@@ -38,9 +38,6 @@ class MainWindow;
 // device information, error state line, "Parameter geändert" banner, the two
 // transfer buttons, help, language switch and the about dialog). It locks
 // itself while a firmware update or a spindle run-in holds the inverter.
-//
-// Every page is optional: a page that is not part of the build keeps a null
-// slot in the page list, and its button switches to an empty content area.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
