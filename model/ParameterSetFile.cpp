@@ -85,22 +85,54 @@ bool ParameterSetFile::write(const QVector<Entry> &entries) const
 
 bool ParameterSetFile::read(QHash<QByteArray, uint16_t> &values) const
 {
-    if (!QFileInfo(m_fileName).isFile())
+    // Read line by line rather than through QSettings: QSettings turns a value
+    // written as "@Variant(...)" (also when spelled with escapes) into an object
+    // through QDataStream, where a few crafted bytes make it allocate without
+    // bound, and it reads a file of any size whole. Parameter sets need none of
+    // that; their values are plain numbers in lines of the form key=value.
+    QFile file(m_fileName);
+    const qint64 size = file.size();
+    if (!QFileInfo(m_fileName).isFile() || size > MaximumSize || !file.open(QIODevice::ReadOnly))
         return false;
-    QSettings settings(m_fileName, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    QByteArray content = file.read(size);
+    const bool isText = std::all_of(content.cbegin(), content.cend(), [](char c) {
+        const auto byte = uchar(c);
+        return (byte >= 0x20 && byte != 0x7F) || c == '\t' || c == '\n' || c == '\r';
+    });
+    if (!isText)
         return false;
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
 
-    settings.beginGroup(ParametersGroup);
-    const QStringList keys = settings.childKeys();
-    for (const QString &key : keys) {
-        const QVariant value = settings.value(key);
-        if (value.userType() != QMetaType::QString)
+    const QByteArray parametersSection = ParametersGroup.toLatin1();
+    QHash<QByteArray, uint16_t> found;
+    QByteArray section;
+    for (const QByteArray &rawLine : content.replace('\r', '\n').split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(';'))
             continue;
-        if (const auto raw = parseRaw(value.toString()))
-            values.insert(key.toLatin1(), *raw);
+        if (line.startsWith('[')) {
+            const int end = line.indexOf(']');
+            if (end < 0)
+                return false; // as for QSettings, a broken section line spoils the file
+            section = line.mid(1, end - 1).trimmed();
+            continue;
+        }
+        const int equals = line.indexOf('=');
+        if (equals < 0 || section != parametersSection)
+            continue;
+        QByteArray value = line.mid(equals + 1);
+        const int comment = value.indexOf(';');
+        if (comment >= 0)
+            value.truncate(comment);
+        value = value.trimmed();
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2);
+        if (const auto raw = parseRaw(QString::fromLatin1(value)))
+            found.insert(line.left(equals).trimmed(), *raw);
     }
-    settings.endGroup();
+    for (auto it = found.cbegin(); it != found.cend(); ++it)
+        values.insert(it.key(), it.value());
     return true;
 }
 

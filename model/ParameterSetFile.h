@@ -34,8 +34,14 @@ public:
     // Replaces the file with the header and the given entries. Either the new
     // file is complete or an existing file is left exactly as it was.
     bool write(const QVector<Entry> &entries) const;
-    // The entries of the [Parameters] group whose values are numbers. False when
-    // the file does not exist or cannot be read as an INI file.
+    // Parameter sets are a few KiB; a larger file is refused unread.
+    static constexpr qint64 MaximumSize = 1024 * 1024;
+
+    // The entries of the [Parameters] group whose values are numbers; a later
+    // line with the same key wins. False, with nothing added, when the file does
+    // not exist, cannot be read, is larger than MaximumSize, is no text (control
+    // characters other than tab and line ends) or has a section line without
+    // its closing bracket.
     bool read(QHash<QByteArray, uint16_t> &values) const;
 
     // An unsigned decimal number, saturated to 65535; nothing for any other text.
