@@ -9,6 +9,7 @@ packages=(
     libqwt-qt5-dev
     stm32flash oxygen-icon-theme xvfb xauth
     libgtest-dev libbenchmark-dev zlib1g-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()
