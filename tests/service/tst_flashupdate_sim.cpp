@@ -1,9 +1,109 @@
-#include <QtTest>
+// A firmware update of the whole program against the inverter simulator: the
+// real stm32flash (through tools/stm32flash-8n1, because a pseudo-terminal
+// carries no parity) erases, writes and verifies the image in the simulated
+// bootloader and restarts the inverter; the program reconnects by itself and
+// shows the new firmware version. The window is locked meanwhile.
+#include "FileChooser.h"
+#include "FlashUpdateWidget.h"
+#include "MainWindow.h"
+#include "RecordingPresenter.h"
+#include "SimulatorProcess.h"
+#include "StartupSettings.h"
+#include "TemporaryHomeMain.h"
 
-class Test_flashupdate_sim : public QObject
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QTranslator>
+
+#ifndef TORVANA_SIMULATOR
+#error "TORVANA_SIMULATOR must name the simulator program"
+#endif
+#ifndef TORVANA_STM32FLASH_WRAPPER
+#error "TORVANA_STM32FLASH_WRAPPER must name tools/stm32flash-8n1"
+#endif
+
+namespace {
+class FixedChooser : public FileChooser
+{
+public:
+    QString path;
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return path; }
+};
+} // namespace
+
+class TestFlashUpdateSimulator : public QObject
 {
     Q_OBJECT
+
+    SimulatorProcess m_simulator;
+    QTemporaryDir m_folder;
+    QByteArray m_path = qgetenv("PATH");
+
+private slots:
+    void initTestCase()
+    {
+        StartupSettings::setApplicationIdentity();
+        // Paced at the line's speed, so that writing and verifying take seconds and the bar can move.
+        QVERIFY(m_simulator.start(QStringLiteral(TORVANA_SIMULATOR), {"--pace", "--firmware", "v2.0.3"}));
+        QVERIFY(QFile::link(TORVANA_STM32FLASH_WRAPPER, m_folder.filePath("stm32flash")));
+        qputenv("PATH", m_folder.path().toLocal8Bit() + ':' + m_path);
+    }
+
+    void cleanupTestCase() { qputenv("PATH", m_path); }
+
+    void updateAndReconnect()
+    {
+        FixedChooser chooser;
+        QFile file(chooser.path = m_folder.filePath("Firmware 2.1.0.bin"));
+        const QByteArray firmware = QByteArray(16 * 1024 - 8, '\x3c') + "  v2.1.0";
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(firmware) == firmware.size());
+        file.close();
+
+        QTranslator applicationTranslator, qtTranslator;
+        StartupSettings::installLanguage(QLocale::German, applicationTranslator, qtTranslator);
+        RecordingPresenter presenter;
+        MainWindow window(QLocale::German, &applicationTranslator, &qtTranslator);
+        window.setMessagePresenter(&presenter);
+        window.show();
+        auto *firmwareLabel = window.findChild<QLabel *>("firmwareVersionLabel");
+        auto *startPage = window.findChild<QToolButton *>("startButton");
+        QTRY_COMPARE_WITH_TIMEOUT(firmwareLabel->text(), QString("v2.0.3"), 10000);
+
+        window.findChild<QToolButton *>("flashUpdateButton")->click();
+        auto *page = window.findChild<FlashUpdateWidget *>();
+        page->setFileChooser(&chooser);
+        page->findChild<QPushButton *>("loadFirmwarePushButton")->click();
+        auto *start = page->findChild<QPushButton *>("startUpdatePushButton");
+        QTRY_VERIFY(start->isEnabled());
+
+        auto *bar = page->findChild<QProgressBar *>("updateProgressBar");
+        QSignalSpy values(bar, &QProgressBar::valueChanged);
+        QSignalSpy done(page, &FlashUpdateWidget::flashUpdateDone);
+        start->click();
+        // Locked while the tool writes.
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 0 && bar->value() < 1000, 20000);
+        QVERIFY(!startPage->isEnabled());
+        QVERIFY(window.findChild<QToolButton *>("flashUpdateButton")->isEnabled());
+
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(firmwareLabel->text(), QString("v2.1.0"), 5000);
+        QVERIFY(startPage->isEnabled());
+        QCOMPARE(presenter.texts().last(), QString("Firmware-Update erfolgreich abgeschlossen!\n\n"));
+        for (const RecordingPresenter::Box &box : qAsConst(presenter.boxes))
+            QVERIFY2(box.kind != QLatin1String("critical"), qPrintable(box.text));
+
+        // The bar climbs to its end while the tool writes and verifies.
+        QList<int> shown;
+        for (const QList<QVariant> &value : qAsConst(values))
+            shown << value.first().toInt();
+        qInfo() << "progress bar values:" << shown;
+        const int end = shown.indexOf(1000);
+        QVERIFY(end >= 2 && std::is_sorted(shown.begin(), shown.begin() + end + 1));
+    }
 };
 
-QTEST_MAIN(Test_flashupdate_sim)
+TORVANA_TEST_MAIN_WITH_TEMPORARY_HOME(TestFlashUpdateSimulator)
 #include "tst_flashupdate_sim.moc"
