@@ -1,18 +1,56 @@
 #pragma once
 
+#include "CommErrorCode.h"
+#include "MessagePresenter.h"
+#include "RunInProgram.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+#include <QVector>
 #include <QWidget>
+
+#include <cstdint>
+#include <memory>
 
 class CommunicationController;
 class DatasetController;
-class MessagePresenter;
+class QComboBox;
+
+namespace Ui {
+class SpindleRunWidget;
+}
 
 // The page "Spindeleinlauf": runs a built-in run-in program on the chosen
-// spindle, step by step, while the rest of the window is locked.
+// spindle, step by step, while the rest of the window is locked. The page
+// loads the spindle's motor set, hands the set-point and start/stop to this
+// program and then drives the steps from the PC, watching the inverter's error
+// state; every time-out, refusal or fault stops the motor and ends the run.
 class SpindleRunWidget : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum RunState {
+        Idle,
+        Starting,
+        LoadingSpindle,
+        Configuring,
+        ResettingErrors,
+        UpdatingState,
+        Running,
+        Stopping,
+        Stopped
+    };
+    Q_ENUM(RunState)
+
+    static constexpr int TickInterval = 100;
+    static constexpr qint64 ConfigureTimeout = 2000;
+    static constexpr qint64 ResetTimeout = 3000;
+    static constexpr qint64 StateUpdateTimeout = 1000;
+    static constexpr int ErrorResetDelay = 3000;
+    static constexpr int StateUpdateDelay = 1500;
+
     SpindleRunWidget(DatasetController *datasetController, CommunicationController *communicationController,
                      QWidget *parent = nullptr);
     ~SpindleRunWidget() override;
@@ -20,12 +58,78 @@ public:
     // Boxes go through the presenter; null shows real message boxes.
     void setMessagePresenter(MessagePresenter *presenter);
 
+    // Length of one program second in milliseconds (1000). Only the step timer
+    // runs on it; time-outs, pauses, the tick and the run's elapsed time stay
+    // in real milliseconds. Lets tests run a whole program in little time.
+    void setProgramSecondLength(int milliseconds);
+
+    [[nodiscard]] RunState runState() const { return m_runState; }
+
 signals:
     void spindleRunStarted();
     void spindleRunStopped();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void run();
+    void activateNextStep();
+    void setParameterResponse(CommErrorCode error, QString detailedText);
+    void resetResponseReceived(CommErrorCode error);
+    void inverterStateChanged();
+    void connectedToInverter();
+    void disconnectedFromInverter();
+    void checkStartSpindleButton();
+    void updateSpeedDisplay();
+    void checkSpindleRunProgram();
+    void startSpindleRun();
+    void stopSpindleRun();
+    void sendErrorReset();
+    void sendInverterFlagsUpdateRequest();
+
 private:
+    void connectSignals();
+    void fillSpindleFamilies();
+    void fillSpindleTypes();
+    void fillMaximumSpeeds();
+    void fillPrograms();
+    void retranslatePlaceholders();
+    void updateToolTips();
+    void updateHintLabel();
+    void enableSelectionBoxes(bool enable);
+    void showProgressText(const char *sourceText);
+    void showSetpoint(int setpoint);
+    void clearStepTexts();
+    // Stops the run: state Stopping and one critical box "Fehler".
+    void abortWithError(const QString &text, const QString &detailedText = QString());
+    // The delay timer calls exactly one slot at a time.
+    void startDelay(void (SpindleRunWidget::*slot)(), int milliseconds);
+    // Neither Idle, Stopping nor Stopped.
+    [[nodiscard]] bool isRunActive() const;
+    [[nodiscard]] bool speedChosen() const;
+    [[nodiscard]] QFont boxFont() const;
+
+    std::unique_ptr<Ui::SpindleRunWidget> ui;
     DatasetController *m_datasetController = nullptr;
     CommunicationController *m_communicationController = nullptr;
-    MessagePresenter *m_messagePresenter = nullptr;
+    MessagePresenter m_defaultPresenter;
+    MessagePresenter *m_messagePresenter = &m_defaultPresenter;
+
+    QTimer m_tickTimer;
+    QTimer m_stepTimer;
+    QTimer m_delayTimer;
+    // Time-outs while configuring, then the time since the first step.
+    QElapsedTimer m_elapsedTimer;
+    RunState m_runState = Idle;
+    QVector<RunInProgram::Step> m_steps;
+    uint16_t m_nextStep = 0;
+    int m_setpoint = 0;
+    uint16_t m_stepDuration = 0;
+    int m_maximumFrequency = 0;
+    uint32_t m_totalSeconds = 0;
+    int m_programSecondMs = 1000;
+    // Untranslated text shown in the progress bar, so that a language change
+    // can show it again; null while the bar shows its percentage.
+    const char *m_progressText = nullptr;
 };
