@@ -1518,6 +1518,225 @@ Please select the product of rated current and I²t threshold less than the moto
     </message>
 </context>
 <context>
+    <name>FlashUpdateWidget</name>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
+        <location line="+6"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+234"/>
+        <location line="+167"/>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Firmwaredatei laden</source>
+        <translation>Load firmware file</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Bootloader Update</source>
+        <translation>Bootloader update</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update starten</source>
+        <translation>Start update</translation>
+    </message>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-272"/>
+        <location line="+308"/>
+        <source>Keine gültige Bootloader-Binary gefunden!</source>
+        <translation>No valid bootloader binary found!</translation>
+    </message>
+    <message>
+        <location line="-288"/>
+        <source>Achtung:</source>
+        <translation>Attention:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Torvana darf nicht beendet, die USB-Verbindung zum Umrichter nicht unterbrochen und der Rechner nicht ausgeschaltet werden! Auch die Stromversorgung des Umrichters darf keinesfalls unterbrochen werden!</source>
+        <translation>The firmware update must not be disturbed or interrupted under any circumstances! Do not close Torvana, do not interrupt the USB connection to the inverter and do not switch off the computer! The power supply of the inverter must not be interrupted either!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>Hinweis:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</source>
+        <translation>The motor connected to the inverter is running. A firmware update can only be carried out while the motor is at a standstill.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</source>
+        <translation>The inverter is in holding mode. A firmware update is not possible in this mode. Please switch off the holding current to install the update.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Zu ladende Firmware wählen</source>
+        <translation>Choose the firmware to load</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Halvex Firmwaredateien (*.bin)</source>
+        <translation>Halvex firmware files (*.bin)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+64"/>
+        <location line="+135"/>
+        <location line="+6"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
+
+</source>
+        <translation>The selected file is not readable or is not a valid firmware file!
+
+</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Um ein Firmware-Update durchzuführen, gehen Sie bitte wie folgt vor:</source>
+        <translation>To carry out a firmware update, please proceed as follows:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speichern Sie Ihre Parameter vor dem Firmware-Update</source>
+        <translation>Save your parameters before the firmware update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stecken Sie den Stecker des STO vom Umrichter ab</source>
+        <translation>Unplug the STO connector from the inverter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Führen Sie anschließend das Firmware-Update durch</source>
+        <translation>Then carry out the firmware update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</source>
+        <translation>Load the desired parameters and transfer them to the inverter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stecken Sie den Stecker für STO wieder ein und führen Sie einen Reset durch</source>
+        <translation>Plug the STO connector back in and carry out a reset</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wollen Sie das Firmware-Update nun starten?</source>
+        <translation>Do you want to start the firmware update now?</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Bestimme Portnummer...</source>
+        <translation>Determining the port number...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>abgebrochen...</source>
+        <translation>cancelled...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update abgebrochen!
+
+Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
+</source>
+        <translation>Firmware update cancelled!
+
+The port number of the communication link could not be determined!
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bootloader-Reset...</source>
+        <translation>Bootloader reset...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trenne Kommunikationsverbindung...</source>
+        <translation>Disconnecting the communication link...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+88"/>
+        <source>Bootloader-Update...</source>
+        <translation>Bootloader update...</translation>
+    </message>
+    <message>
+        <location line="-78"/>
+        <location line="+78"/>
+        <source>Firmware-Update...</source>
+        <translation>Firmware update...</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Verbindungsaufbau...</source>
+        <translation>Connecting...</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Bootloader erfolgreich aktualisiert.</source>
+        <translation>Bootloader updated successfully.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Update erfolgreich abgeschlossen. Reboot...</source>
+        <translation>Update completed successfully. Rebooting...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update erfolgreich abgeschlossen!
+
+</source>
+        <translation>Firmware update completed successfully!
+
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bootloader-Update fehlerhaft!</source>
+        <translation>Bootloader update failed!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader-Update fehlgeschlagen! Updateprozess wurdeabgebrochen!
+
+Bitte starten Sie den Umrichter neu!
+</source>
+        <translation>Bootloader update failed! The update process was cancelled!
+
+Please restart the inverter!
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Firmware-Update fehlerhaft!</source>
+        <translation>Firmware update failed!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update fehlgeschlagen!
+
+Bitte starten Sie den Umrichter neu!
+</source>
+        <translation>Firmware update failed!
+
+Please restart the inverter!
+</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -1732,7 +1951,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+467"/>
+        <location filename="../../app/MainWindow.cpp" line="+478"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1803,8 +2022,8 @@ Maximum: %3%4</translation>
         <translation>Save on inverter</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-347"/>
-        <location line="+347"/>
+        <location filename="../../app/MainWindow.cpp" line="-350"/>
+        <location line="+350"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
     </message>
@@ -2497,7 +2716,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>V/Hz table</translation>
     </message>
     <message>
-        <location filename="../../pages/ScopeViewDialog.cpp" line="+79"/>
+        <location filename="../../pages/ScopeViewDialog.cpp" line="+81"/>
         <source>U/f Diagramm</source>
         <translation>V/Hz diagram</translation>
     </message>
@@ -2510,6 +2729,332 @@ Do you really want to reset the inverter to its factory settings?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>SpindleRunWidget</name>
+    <message>
+        <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
+        <location line="+82"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+433"/>
+        <source>Spindeleinlauf</source>
+        <translation>Spindle run-in</translation>
+    </message>
+    <message>
+        <location line="-64"/>
+        <source>Spindel und Einlaufprogramm</source>
+        <translation>Spindle and run-in program</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Spindelfamilie: </source>
+        <translation>Spindle family: </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Spindeltyp: </source>
+        <translation>Spindle type: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Maximaldrehzahl: </source>
+        <translation>Maximum speed: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Einlaufprogramm: </source>
+        <translation>Run-in program: </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+101"/>
+        <source>Aktuelle Frequenz: </source>
+        <translation>Current frequency: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+1"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Gesamtlaufzeit: </source>
+        <translation>Total run time: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Schritt: </source>
+        <translation>Step: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Schrittzeit: </source>
+        <translation>Step time: </translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-502"/>
+        <source>Erstinbetriebnahme</source>
+        <translation>Initial operation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stillstandszeit &gt; 3 Monate</source>
+        <translation>Downtime &gt; 3 months</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Konfiguriere Umrichter...</source>
+        <translation>Configuring the inverter...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerreset...</source>
+        <translation>Error reset...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameteraktualisierung...</source>
+        <translation>Updating the parameters...</translation>
+    </message>
+    <message>
+        <location line="+154"/>
+        <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
+
+</source>
+        <translation>The parameter set of the selected spindle motor could not be loaded!
+
+</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters empfangen werden.
+
+</source>
+        <translation>An error occurred while configuring the inverter for the spindle run-in! No acknowledgement was received from the inverter.
+
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters für den Fehler-Reset empfangen werden.
+
+</source>
+        <translation>An error occurred while configuring the inverter for the spindle run-in! The inverter did not acknowledge the error reset.
+
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte kein aktueller Gerätestatus empfangen werden.
+
+</source>
+        <translation>An error occurred while configuring the inverter for the spindle run-in! No current device state was received.
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1:%2 min / %3:%4 min</source>
+        <translation>%1:%2 min / %3:%4 min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Der Umrichter meldet anliegende Fehler!
+
+Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der Seite DIAGNOSE, beheben diese und starten den Spindeleinlauf erneut.
+
+</source>
+        <translation>The inverter reports active errors!
+
+The spindle run-in is stopped. Please check the error messages on the DIAGNOSTICS page, remove their causes and start the spindle run-in again.
+
+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+151"/>
+        <location line="+15"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
+
+</source>
+        <translation>The spindle run-in has been completed successfully!
+
+</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>0:00 min / %1:%2 min</source>
+        <translation>0:00 min / %1:%2 min</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist mindestens ein Fehler aufgetreten! Der Spindeleinlauf wurde abgebrochen.
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>At least one error occurred while configuring the inverter for the spindle run-in! The spindle run-in has been aborted.
+For more information, see details.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten: Der Fehler-Reset konnte nicht durchgeführt werden! Der Spindeleinlauf wurde abgebrochen.
+
+</source>
+        <translation>An error occurred while configuring the inverter for the spindle run-in: the error reset could not be done! The spindle run-in has been aborted.
+
+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+91"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <source>Bei Durchführung eines Spindeleinlaufes wird die Parametrierung des Umrichters entsprechend der gewählten Spindel angepasst; d.h. der aktuelle Parametersatz wird überschrieben. Um einen Spindeleinlauf durchzuführen, gehen Sie daher bitte wie folgt vor:</source>
+        <translation>A spindle run-in adapts the inverter&apos;s parameters to the selected spindle, i.e. the current parameter set is overwritten. To carry out a spindle run-in, please proceed as follows:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Speichern Sie den aktuellen Parametersatz vor dem Spindeleinlauf</source>
+        <translation>Save the current parameter set before the spindle run-in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stellen Sie eine anwendungsgerechte Kühlung der Spindel sicher</source>
+        <translation>Make sure the spindle is cooled as the application requires</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Führen Sie den Spindeleinlauf durch</source>
+        <translation>Carry out the spindle run-in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</source>
+        <translation>Load the desired parameters and transfer them to the inverter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Das Spindeleinlaufprogramm für den %1 hat eine Gesamtlaufzeit von ca. %2 Minuten.</source>
+        <translation>The spindle run-in program for the %1 takes about %2 minutes in total.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+83"/>
+        <source>Achtung:</source>
+        <translation>Attention:</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der PC nicht ausgeschaltet werden!</source>
+        <translation>As Torvana controls and monitors the spindle run-in, Torvana must stay connected to the inverter for the whole run time! Do not close Torvana, do not interrupt the USB connection and do not switch off the PC!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wollen Sie den Spindeleinlauf starten?</source>
+        <translation>Do you want to start the spindle run-in?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wollen Sie das laufende Spindeleinlaufprogramm wirklich abbrechen?
+
+</source>
+        <translation>Do you really want to abort the running spindle run-in program?
+
+</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Die Kommunikationsverbindung zum Umrichter wurde unterbrochen oder ist gestört! Der Spindeleinlauf wird abgebrochen.
+Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
+
+</source>
+        <translation>The communication link to the inverter has been interrupted or is disturbed! The spindle run-in is aborted.
+Please remove the cause and start the spindle run-in again.
+
+</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der Rechner nicht ausgeschaltet werden!</source>
+        <translation>As Torvana controls and monitors the spindle run-in, Torvana must stay connected to the inverter for the whole run time! Do not close Torvana, do not interrupt the USB connection and do not switch off the computer!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Aktuelle Drehzahl: </source>
+        <translation>Current speed: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+124"/>
+        <location line="+49"/>
+        <source> min-1</source>
+        <translation> rpm</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <location line="+100"/>
+        <source>Einlaufprogramm wählen...</source>
+        <translation>Select run-in program...</translation>
+    </message>
+    <message>
+        <location line="-81"/>
+        <location line="+78"/>
+        <source>Spindelfamilie wählen...</source>
+        <translation>Select spindle family...</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <location line="+53"/>
+        <source>Spindeltyp wählen...</source>
+        <translation>Select spindle type...</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <location line="+20"/>
+        <source>Maximaldrehzahl wählen...</source>
+        <translation>Select maximum speed...</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Bitte wählen Sie die Spindelfamilie aus.</source>
+        <translation>Please select the spindle family.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie den Spindeltyp aus.</source>
+        <translation>Please select the spindle type.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</source>
+        <translation>Please select the maximum speed of the spindle.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
+        <translation>Please select the spindle run-in program.</translation>
     </message>
 </context>
 </TS>

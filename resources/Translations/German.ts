@@ -1518,6 +1518,225 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     </message>
 </context>
 <context>
+    <name>FlashUpdateWidget</name>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
+        <location line="+6"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+234"/>
+        <location line="+167"/>
+        <source>Firmware-Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Firmwaredatei laden</source>
+        <translation>Firmwaredatei laden</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Bootloader Update</source>
+        <translation>Bootloader Update</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Update starten</source>
+        <translation>Update starten</translation>
+    </message>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-272"/>
+        <location line="+308"/>
+        <source>Keine gültige Bootloader-Binary gefunden!</source>
+        <translation>Keine gültige Bootloader-Binary gefunden!</translation>
+    </message>
+    <message>
+        <location line="-288"/>
+        <source>Achtung:</source>
+        <translation>Achtung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Torvana darf nicht beendet, die USB-Verbindung zum Umrichter nicht unterbrochen und der Rechner nicht ausgeschaltet werden! Auch die Stromversorgung des Umrichters darf keinesfalls unterbrochen werden!</source>
+        <translation>Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Torvana darf nicht beendet, die USB-Verbindung zum Umrichter nicht unterbrochen und der Rechner nicht ausgeschaltet werden! Auch die Stromversorgung des Umrichters darf keinesfalls unterbrochen werden!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+5"/>
+        <source>Hinweis:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</source>
+        <translation>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</source>
+        <translation>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Zu ladende Firmware wählen</source>
+        <translation>Zu ladende Firmware wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Halvex Firmwaredateien (*.bin)</source>
+        <translation>Halvex Firmwaredateien (*.bin)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+64"/>
+        <location line="+135"/>
+        <location line="+6"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="-204"/>
+        <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
+
+</source>
+        <translation>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
+
+</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Um ein Firmware-Update durchzuführen, gehen Sie bitte wie folgt vor:</source>
+        <translation>Um ein Firmware-Update durchzuführen, gehen Sie bitte wie folgt vor:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speichern Sie Ihre Parameter vor dem Firmware-Update</source>
+        <translation>Speichern Sie Ihre Parameter vor dem Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stecken Sie den Stecker des STO vom Umrichter ab</source>
+        <translation>Stecken Sie den Stecker des STO vom Umrichter ab</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Führen Sie anschließend das Firmware-Update durch</source>
+        <translation>Führen Sie anschließend das Firmware-Update durch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</source>
+        <translation>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stecken Sie den Stecker für STO wieder ein und führen Sie einen Reset durch</source>
+        <translation>Stecken Sie den Stecker für STO wieder ein und führen Sie einen Reset durch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wollen Sie das Firmware-Update nun starten?</source>
+        <translation>Wollen Sie das Firmware-Update nun starten?</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Bestimme Portnummer...</source>
+        <translation>Bestimme Portnummer...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>abgebrochen...</source>
+        <translation>abgebrochen...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update abgebrochen!
+
+Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
+</source>
+        <translation>Firmware-Update abgebrochen!
+
+Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Bootloader-Reset...</source>
+        <translation>Bootloader-Reset...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trenne Kommunikationsverbindung...</source>
+        <translation>Trenne Kommunikationsverbindung...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+88"/>
+        <source>Bootloader-Update...</source>
+        <translation>Bootloader-Update...</translation>
+    </message>
+    <message>
+        <location line="-78"/>
+        <location line="+78"/>
+        <source>Firmware-Update...</source>
+        <translation>Firmware-Update...</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Verbindungsaufbau...</source>
+        <translation>Verbindungsaufbau...</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Bootloader erfolgreich aktualisiert.</source>
+        <translation>Bootloader erfolgreich aktualisiert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Update erfolgreich abgeschlossen. Reboot...</source>
+        <translation>Update erfolgreich abgeschlossen. Reboot...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update erfolgreich abgeschlossen!
+
+</source>
+        <translation>Firmware-Update erfolgreich abgeschlossen!
+
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bootloader-Update fehlerhaft!</source>
+        <translation>Bootloader-Update fehlerhaft!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader-Update fehlgeschlagen! Updateprozess wurdeabgebrochen!
+
+Bitte starten Sie den Umrichter neu!
+</source>
+        <translation>Bootloader-Update fehlgeschlagen! Updateprozess wurdeabgebrochen!
+
+Bitte starten Sie den Umrichter neu!
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Firmware-Update fehlerhaft!</source>
+        <translation>Firmware-Update fehlerhaft!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update fehlgeschlagen!
+
+Bitte starten Sie den Umrichter neu!
+</source>
+        <translation>Firmware-Update fehlgeschlagen!
+
+Bitte starten Sie den Umrichter neu!
+</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -1732,7 +1951,7 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+467"/>
+        <location filename="../../app/MainWindow.cpp" line="+478"/>
         <location line="+27"/>
         <location line="+20"/>
         <location line="+9"/>
@@ -1803,8 +2022,8 @@ Maximum: %3%4</translation>
         <translation>In Umrichter speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-347"/>
-        <location line="+347"/>
+        <location filename="../../app/MainWindow.cpp" line="-350"/>
+        <location line="+350"/>
         <source>Verbunden</source>
         <translation>Verbunden</translation>
     </message>
@@ -2497,7 +2716,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>U/f Tabelle</translation>
     </message>
     <message>
-        <location filename="../../pages/ScopeViewDialog.cpp" line="+79"/>
+        <location filename="../../pages/ScopeViewDialog.cpp" line="+81"/>
         <source>U/f Diagramm</source>
         <translation>U/f Diagramm</translation>
     </message>
@@ -2510,6 +2729,332 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>SpindleRunWidget</name>
+    <message>
+        <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
+        <location line="+82"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+433"/>
+        <source>Spindeleinlauf</source>
+        <translation>Spindeleinlauf</translation>
+    </message>
+    <message>
+        <location line="-64"/>
+        <source>Spindel und Einlaufprogramm</source>
+        <translation>Spindel und Einlaufprogramm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Spindelfamilie: </source>
+        <translation>Spindelfamilie: </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Spindeltyp: </source>
+        <translation>Spindeltyp: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Maximaldrehzahl: </source>
+        <translation>Maximaldrehzahl: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Einlaufprogramm: </source>
+        <translation>Einlaufprogramm: </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+101"/>
+        <source>Aktuelle Frequenz: </source>
+        <translation>Aktuelle Frequenz: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+1"/>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Gesamtlaufzeit: </source>
+        <translation>Gesamtlaufzeit: </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Schritt: </source>
+        <translation>Schritt: </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Schrittzeit: </source>
+        <translation>Schrittzeit: </translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-502"/>
+        <source>Erstinbetriebnahme</source>
+        <translation>Erstinbetriebnahme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stillstandszeit &gt; 3 Monate</source>
+        <translation>Stillstandszeit &gt; 3 Monate</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Konfiguriere Umrichter...</source>
+        <translation>Konfiguriere Umrichter...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehlerreset...</source>
+        <translation>Fehlerreset...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parameteraktualisierung...</source>
+        <translation>Parameteraktualisierung...</translation>
+    </message>
+    <message>
+        <location line="+154"/>
+        <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
+
+</source>
+        <translation>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
+
+</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters empfangen werden.
+
+</source>
+        <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters empfangen werden.
+
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters für den Fehler-Reset empfangen werden.
+
+</source>
+        <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte keine Bestätigung des Umrichters für den Fehler-Reset empfangen werden.
+
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte kein aktueller Gerätestatus empfangen werden.
+
+</source>
+        <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten! Es konnte kein aktueller Gerätestatus empfangen werden.
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1:%2 min / %3:%4 min</source>
+        <translation>%1:%2 min / %3:%4 min</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Der Umrichter meldet anliegende Fehler!
+
+Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der Seite DIAGNOSE, beheben diese und starten den Spindeleinlauf erneut.
+
+</source>
+        <translation>Der Umrichter meldet anliegende Fehler!
+
+Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der Seite DIAGNOSE, beheben diese und starten den Spindeleinlauf erneut.
+
+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+151"/>
+        <location line="+15"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
+
+</source>
+        <translation>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
+
+</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>0:00 min / %1:%2 min</source>
+        <translation>0:00 min / %1:%2 min</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist mindestens ein Fehler aufgetreten! Der Spindeleinlauf wurde abgebrochen.
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist mindestens ein Fehler aufgetreten! Der Spindeleinlauf wurde abgebrochen.
+Weitere Informationen finden Sie unter Details.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten: Der Fehler-Reset konnte nicht durchgeführt werden! Der Spindeleinlauf wurde abgebrochen.
+
+</source>
+        <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist ein Fehler aufgetreten: Der Fehler-Reset konnte nicht durchgeführt werden! Der Spindeleinlauf wurde abgebrochen.
+
+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+91"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="-72"/>
+        <source>Bei Durchführung eines Spindeleinlaufes wird die Parametrierung des Umrichters entsprechend der gewählten Spindel angepasst; d.h. der aktuelle Parametersatz wird überschrieben. Um einen Spindeleinlauf durchzuführen, gehen Sie daher bitte wie folgt vor:</source>
+        <translation>Bei Durchführung eines Spindeleinlaufes wird die Parametrierung des Umrichters entsprechend der gewählten Spindel angepasst; d.h. der aktuelle Parametersatz wird überschrieben. Um einen Spindeleinlauf durchzuführen, gehen Sie daher bitte wie folgt vor:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Speichern Sie den aktuellen Parametersatz vor dem Spindeleinlauf</source>
+        <translation>Speichern Sie den aktuellen Parametersatz vor dem Spindeleinlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stellen Sie eine anwendungsgerechte Kühlung der Spindel sicher</source>
+        <translation>Stellen Sie eine anwendungsgerechte Kühlung der Spindel sicher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Führen Sie den Spindeleinlauf durch</source>
+        <translation>Führen Sie den Spindeleinlauf durch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</source>
+        <translation>Laden Sie die gewünschten Parameter und übertragen diese auf den Umrichter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Das Spindeleinlaufprogramm für den %1 hat eine Gesamtlaufzeit von ca. %2 Minuten.</source>
+        <translation>Das Spindeleinlaufprogramm für den %1 hat eine Gesamtlaufzeit von ca. %2 Minuten.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+83"/>
+        <source>Achtung:</source>
+        <translation>Achtung:</translation>
+    </message>
+    <message>
+        <location line="-82"/>
+        <source>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der PC nicht ausgeschaltet werden!</source>
+        <translation>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der PC nicht ausgeschaltet werden!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wollen Sie den Spindeleinlauf starten?</source>
+        <translation>Wollen Sie den Spindeleinlauf starten?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Wollen Sie das laufende Spindeleinlaufprogramm wirklich abbrechen?
+
+</source>
+        <translation>Wollen Sie das laufende Spindeleinlaufprogramm wirklich abbrechen?
+
+</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Die Kommunikationsverbindung zum Umrichter wurde unterbrochen oder ist gestört! Der Spindeleinlauf wird abgebrochen.
+Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
+
+</source>
+        <translation>Die Kommunikationsverbindung zum Umrichter wurde unterbrochen oder ist gestört! Der Spindeleinlauf wird abgebrochen.
+Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
+
+</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der Rechner nicht ausgeschaltet werden!</source>
+        <translation>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der Rechner nicht ausgeschaltet werden!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Aktuelle Drehzahl: </source>
+        <translation>Aktuelle Drehzahl: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+124"/>
+        <location line="+49"/>
+        <source> min-1</source>
+        <translation> min-1</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <location line="+100"/>
+        <source>Einlaufprogramm wählen...</source>
+        <translation>Einlaufprogramm wählen...</translation>
+    </message>
+    <message>
+        <location line="-81"/>
+        <location line="+78"/>
+        <source>Spindelfamilie wählen...</source>
+        <translation>Spindelfamilie wählen...</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <location line="+53"/>
+        <source>Spindeltyp wählen...</source>
+        <translation>Spindeltyp wählen...</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <location line="+20"/>
+        <source>Maximaldrehzahl wählen...</source>
+        <translation>Maximaldrehzahl wählen...</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Bitte wählen Sie die Spindelfamilie aus.</source>
+        <translation>Bitte wählen Sie die Spindelfamilie aus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie den Spindeltyp aus.</source>
+        <translation>Bitte wählen Sie den Spindeltyp aus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</source>
+        <translation>Bitte wählen Sie die Maximaldrehzahl der Spindel aus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
+        <translation>Bitte wählen Sie das Spindeleinlaufprogramm aus.</translation>
     </message>
 </context>
 </TS>
