@@ -1,5 +1,6 @@
 #include "RunInProgram.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -16,6 +17,20 @@ RunInProgram RunInProgram::fromFile(const QString &fileName)
     // QSettings would create a missing file's store silently; there is nothing to read.
     if (!QFileInfo(fileName).isFile())
         return program;
+    // QSettings turns a value reading "@Variant(" (also when spelled with a
+    // backslash escape) into an object through QDataStream, where a few crafted
+    // bytes make it allocate without bound, and it reads a file of any size
+    // whole. A program holds plain numbers in a few lines: a file with "@" or
+    // "\" in it, or of more than MaximumSize bytes, is none.
+    QFile file(fileName);
+    const qint64 size = file.size();
+    if (size > MaximumSize || !file.open(QIODevice::ReadOnly))
+        return program;
+    const QByteArray content = file.read(size);
+    if (content.contains('@') || content.contains('\\'))
+        return program;
+    file.close();
+
     QSettings settings(fileName, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return program;

@@ -16,7 +16,11 @@ public:
     // (interval in seconds, percentage)
     using Step = QPair<uint16_t, uint16_t>;
 
-    // A missing or unreadable file gives an empty program.
+    // Programs are a few hundred bytes; a larger file is no program.
+    static constexpr qint64 MaximumSize = 64 * 1024;
+
+    // A missing or unreadable file gives an empty program, and so does one
+    // larger than MaximumSize or with "@" or "\" in it (which no program holds).
     [[nodiscard]] static RunInProgram fromFile(const QString &fileName);
 
     [[nodiscard]] const QVector<Step> &steps() const { return m_steps; }
