@@ -49,6 +49,10 @@ InverterSimulator::InverterSimulator(const SimulatorOptions &options, QObject *p
 
     m_replugTimer.setSingleShot(true);
     connect(&m_replugTimer, &QTimer::timeout, this, [this] { plugIn(); });
+    m_cutTimer.setSingleShot(true);
+    m_cutTimer.setInterval(LineCutGraceMs);
+    connect(&m_cutTimer, &QTimer::timeout, this, [this] { unplug(m_cutReplugSeconds); });
+    connect(m_server, &ProtocolServer::lineCut, &m_cutTimer, qOverload<>(&QTimer::start));
     connect(m_server, &ProtocolServer::applicationStarted, this, &InverterSimulator::onApplicationStarted);
     m_drive->reset();
 }
@@ -81,6 +85,7 @@ bool InverterSimulator::isPlugged() const
 
 void InverterSimulator::unplug(int32_t seconds)
 {
+    m_cutTimer.stop();
     m_replugTimer.stop();
     m_queue->clear();
     m_endpoint->close();
@@ -90,8 +95,15 @@ void InverterSimulator::unplug(int32_t seconds)
         m_replugTimer.start(seconds * 1000);
 }
 
+void InverterSimulator::unplugAt(uint8_t type, int32_t count, int32_t seconds)
+{
+    m_cutReplugSeconds = seconds;
+    m_server->cutLineAt(type, count);
+}
+
 bool InverterSimulator::plugIn(QString *errorText)
 {
+    m_cutTimer.stop();
     m_replugTimer.stop();
     if (m_endpoint->isOpen())
         return true;
@@ -201,6 +213,11 @@ QString InverterSimulator::statusText() const
     const QMap<uint16_t, CommErrorCode> refused = m_faults->refusals();
     for (auto it = refused.cbegin(); it != refused.cend(); ++it)
         refusals << QStringLiteral("P%1:%2").arg(it.key()).arg(it.value());
+    if (m_server->cutType() != 0)
+        lines << QStringLiteral("cable:      comes off at frame type %1 in %2 frame(s), re-plugged after %3 s")
+                     .arg(m_server->cutType())
+                     .arg(m_server->cutCountdown())
+                     .arg(m_cutReplugSeconds);
     lines << QStringLiteral("refused:    %1").arg(refusals.isEmpty() ? QStringLiteral("none") : refusals.join(QLatin1Char(' ')));
     return lines.join(QLatin1Char('\n'));
 }

@@ -25,6 +25,10 @@ class InverterSimulator : public QObject
     Q_OBJECT
 
 public:
+    // Bytes on the wire when the cable comes off still arrive: a 64-byte
+    // frame takes 17 ms at 38400 baud, and the program reads every 50 ms.
+    static constexpr int32_t LineCutGraceMs = 150;
+
     explicit InverterSimulator(const SimulatorOptions &options = SimulatorOptions(), QObject *parent = nullptr);
     ~InverterSimulator() override;
 
@@ -39,6 +43,10 @@ public:
     // A negative delay leaves it unplugged until plugIn().
     void unplug(int32_t seconds);
     bool plugIn(QString *errorText = nullptr);
+    // Unplugs as above when the count-th frame of the type passes (a frame
+    // from the program is lost, one to it is the last to leave), LineCutGraceMs
+    // after that frame so that what already left reaches the program.
+    void unplugAt(uint8_t type, int32_t count, int32_t seconds);
     // Restart: settings from EEPROM, motor at rest.
     void powerCycle();
 
@@ -75,4 +83,6 @@ private:
     BootloaderEmulator *m_bootloader = nullptr;
     ProtocolServer *m_server = nullptr;
     QTimer m_replugTimer;
+    QTimer m_cutTimer; // single shot: from the cut to the unplugging
+    int32_t m_cutReplugSeconds = 3;
 };

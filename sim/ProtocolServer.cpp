@@ -46,7 +46,7 @@ ProtocolServer::ProtocolServer(PtyEndpoint *endpoint, InverterModel *model, Boot
     commLinkInit(&m_link, &m_driver);
     connect(endpoint, &PtyEndpoint::readyRead, this, &ProtocolServer::onReadyRead);
     connect(bootloader, &BootloaderEmulator::transmit, this, [this](const QByteArray &bytes) {
-        if (!m_faults->isSilent())
+        if (!m_faults->isSilent() && !m_lineCut)
             m_queue->send(bytes);
     });
     connect(bootloader, &BootloaderEmulator::go, this, &ProtocolServer::leaveBootloader);
@@ -73,6 +73,25 @@ void ProtocolServer::restart()
     m_bootloaderStart.stop();
     commLinkInit(&m_link, &m_driver);
     m_motorSet.clear();
+    m_cutType = 0;
+    m_cutCountdown = 0;
+    m_lineCut = false;
+}
+
+void ProtocolServer::cutLineAt(uint8_t type, int32_t count)
+{
+    m_cutType = type;
+    m_cutCountdown = count < 1 ? 1 : count;
+}
+
+bool ProtocolServer::reachesCut(uint8_t type)
+{
+    if (m_cutType == 0 || type != m_cutType || --m_cutCountdown > 0)
+        return false;
+    m_cutType = 0;
+    m_lineCut = true;
+    emit lineCut();
+    return true;
 }
 
 void ProtocolServer::leaveBootloader(quint32 address)
@@ -93,7 +112,7 @@ void ProtocolServer::onReadyRead()
         const qint64 readBefore = m_driver.bytesRead();
         const uint32_t fillBefore = m_link.fill;
         if (commLinkReceive(&m_link)) {
-            if (!m_faults->isSilent())
+            if (!m_faults->isSilent() && !m_lineCut)
                 dispatch(m_link.lastFrame);
             if (m_mode == Mode::Bootloader) {
                 readBootloaderBytes();
@@ -125,6 +144,8 @@ void ProtocolServer::dispatch(const uint8_t *frame)
 {
     const uint8_t type = frame[TypeOffset];
     const uint8_t *data = frame + DataOffset;
+    if (reachesCut(type))
+        return; // lost with the cable
     ++m_framesReceived;
     emit frameReceived(type);
 
@@ -264,8 +285,11 @@ void ProtocolServer::rememberClock(const uint8_t *data)
 
 void ProtocolServer::sendFrame(uint8_t type, uint8_t status, const uint8_t *data)
 {
+    if (m_lineCut)
+        return;
     ++m_framesSent;
     commLinkSendFrame(&m_link, type, status, data);
+    reachesCut(type);
 }
 
 void ProtocolServer::sendPairs(uint8_t type, const Pairs &pairs)

@@ -42,6 +42,14 @@ public:
     // Power-on: the application runs, partly received frames and motor sets are forgotten.
     void restart();
 
+    // The cable comes off when the count-th frame of the type passes from now
+    // on: a frame from the program is lost with it, a frame to the program is
+    // the last one that leaves. Until restart() nothing more is taken or sent.
+    void cutLineAt(uint8_t type, int32_t count);
+    // The armed cut: its frame type (0 when none is armed) and the frames still to pass.
+    uint8_t cutType() const { return m_cutType; }
+    int32_t cutCountdown() const { return m_cutCountdown; }
+
     qint64 framesReceived() const { return m_framesReceived; }
     qint64 framesSent() const { return m_framesSent; }
 
@@ -49,6 +57,8 @@ signals:
     void frameReceived(quint8 type);
     void bootloaderEntered();
     void bootloaderReady();
+    // The armed cut has happened.
+    void lineCut();
     // The bootloader's Go: the application runs again.
     void applicationStarted(quint32 address);
 
@@ -69,6 +79,8 @@ private:
     // Frames of at most 12 pairs, filled one after the other; nothing for no pairs.
     void sendPairs(uint8_t type, const Pairs &pairs);
     void leaveBootloader(quint32 address);
+    // Counts a passing frame against the armed cut; true when the line is cut now.
+    bool reachesCut(uint8_t type);
 
     PtyEndpoint *m_endpoint = nullptr;
     InverterModel *m_model = nullptr;
@@ -82,4 +94,7 @@ private:
     Pairs m_motorSet; // pairs of type 15 frames collected until the closing (MotorCode, slot)
     qint64 m_framesReceived = 0;
     qint64 m_framesSent = 0;
+    uint8_t m_cutType = 0;
+    int32_t m_cutCountdown = 0;
+    bool m_lineCut = false;
 };

@@ -73,6 +73,8 @@ QString SimConsole::helpText()
         "reset                      error reset, as frame type 1 does it\n"
         "silent on|off              stop or resume taking and answering frames\n"
         "unplug [SECONDS]           close the terminal, re-plug after SECONDS (default 3, -1: stay unplugged)\n"
+        "unplug SECONDS at TYPE [N] the same when the N-th frame of TYPE passes (default 1): a frame from the\n"
+        "                           program is lost, one to it is the last to leave\n"
         "plug                       re-plug now (new terminal, link and path file updated)\n"
         "corrupt PERCENT            damage that share of the outgoing frames (0: off)\n"
         "latency MS                 delay every answer by MS milliseconds\n"
@@ -175,6 +177,14 @@ QString SimConsole::execute(const QString &line)
             seconds = words[1].toInt(&ok);
             if (!ok)
                 return usage;
+        }
+        if (argc >= 2) {
+            b = 1;
+            if (words[2] != QLatin1String("at") || argc < 3 || !parseNumber(words[3], &a, 255) || a == 0
+                || (argc >= 4 && (!parseNumber(words[4], &b, 1000000) || b == 0)))
+                return usage;
+            m_simulator->unplugAt(uint8_t(a), int32_t(b), seconds);
+            return QStringLiteral("unplugging at frame %1 of type %2").arg(b).arg(a);
         }
         m_simulator->unplug(seconds);
         return seconds >= 0 ? QStringLiteral("unplugged for %1 s").arg(seconds) : QStringLiteral("unplugged");
