@@ -356,6 +356,9 @@ void MainWindow::connectedToInverter()
 void MainWindow::disconnectedFromInverter()
 {
     m_connected = false;
+    // The connection that was to answer "Vom Umrichter laden" is gone; a set
+    // arriving on the next one was not asked for by the user.
+    m_userRequestedParameterset = false;
     showParameterChangedLabel(false);
     m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_grey.png")));
     m_ui->connectedLabel->setText(tr("Nicht verbunden"));

@@ -10,6 +10,7 @@
 #include <QMetaType>
 
 #include <cstring>
+#include <utility>
 
 CommunicationController::CommunicationController(QObject *parent) : QObject(parent)
 {
@@ -131,14 +132,12 @@ void CommunicationController::openNextDevice()
 void CommunicationController::hookUp()
 {
     const auto q = Qt::QueuedConnection;
-    connect(m_frontend, &CommFrontendQt::currentParametersetUpdate, this, &CommunicationController::updateParameters, q);
-    connect(m_frontend, &CommFrontendQt::motorParametersetUpdate, this, &CommunicationController::updateParameters, q);
+    connect(m_frontend, &CommFrontendQt::currentParametersetUpdate, this,
+            &CommunicationController::collectCurrentParameterset, q);
+    connect(m_frontend, &CommFrontendQt::motorParametersetUpdate, this,
+            &CommunicationController::collectMotorParameterset, q);
     connect(m_frontend, &CommFrontendQt::parameterUpdate, this, &CommunicationController::updateParameters, q);
     connect(m_frontend, &CommFrontendQt::deviceInfoUpdate, this, &CommunicationController::updateDeviceInfo, q);
-    connect(m_frontend, &CommFrontendQt::currentParametersetUpdate, this,
-            &CommunicationController::currentParametersetReceived, q);
-    connect(m_frontend, &CommFrontendQt::motorParametersetUpdate, this,
-            &CommunicationController::motorParametersReceived, q);
     connect(m_frontend, &CommFrontendQt::parameterStateReceived, this,
             &CommunicationController::parameterStateReceived, q);
     connect(m_frontend, &CommFrontendQt::resetResponseReceived, this,
@@ -166,6 +165,7 @@ void CommunicationController::tearDown()
     // Queued signals of the old objects are delivered before they go away.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     deleteTransport();
+    m_incomingSet.clear();
 }
 
 // In reverse order of creation; deleting the device closes it.
@@ -193,14 +193,51 @@ void CommunicationController::noteSignOfLife()
 
 void CommunicationController::updateParameters(QMap<uint16_t, uint16_t> parameters)
 {
+    releaseIncomingSet();
     noteSignOfLife();
     emit parameterUpdateFromDevice(parameters);
 }
 
 void CommunicationController::updateDeviceInfo(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware)
 {
+    releaseIncomingSet();
     noteSignOfLife();
     emit deviceInfoUpdateFromDevice(inverterType, inverterSerial, firmware);
+}
+
+void CommunicationController::collectCurrentParameterset(QMap<uint16_t, uint16_t> part)
+{
+    collect(false, part);
+}
+
+void CommunicationController::collectMotorParameterset(QMap<uint16_t, uint16_t> part)
+{
+    collect(true, part);
+}
+
+void CommunicationController::collect(bool motorSet, const QMap<uint16_t, uint16_t> &part)
+{
+    if (motorSet != m_incomingIsMotorSet)
+        releaseIncomingSet();
+    m_incomingIsMotorSet = motorSet;
+    noteSignOfLife();
+    for (auto it = part.cbegin(); it != part.cend(); ++it)
+        m_incomingSet.insert(it.key(), it.value());
+    if (size_t(part.size()) < CommFrame::MaxPairs)
+        releaseIncomingSet();
+}
+
+// The values reach the listeners before the set is reported.
+void CommunicationController::releaseIncomingSet()
+{
+    if (m_incomingSet.isEmpty())
+        return;
+    const QMap<uint16_t, uint16_t> set = std::exchange(m_incomingSet, {});
+    emit parameterUpdateFromDevice(set);
+    if (m_incomingIsMotorSet)
+        emit motorParametersReceived();
+    else
+        emit currentParametersetReceived();
 }
 
 void CommunicationController::writeTimeoutExpired()

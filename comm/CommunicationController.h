@@ -94,6 +94,10 @@ private:
     void tearDown();
     void deleteTransport();
     void noteSignOfLife();
+    void collectCurrentParameterset(QMap<uint16_t, uint16_t> part);
+    void collectMotorParameterset(QMap<uint16_t, uint16_t> part);
+    void collect(bool motorSet, const QMap<uint16_t, uint16_t> &part);
+    void releaseIncomingSet();
     CommFrontendQt *connectedFrontend() const;
 
     QTimer m_runTimer;
@@ -106,4 +110,11 @@ private:
     CommLink *m_link = nullptr;
     CommFrontendQt *m_frontend = nullptr;
     bool m_running = false;
+    // A parameter set arrives in several frames. It is passed on whole once it
+    // is complete: with a frame that is not full (the inverter fills each frame
+    // before the next), or else with the inverter's next answer of another kind
+    // (it answers in order). A set cut off by a connection loss is dropped, so
+    // that the model never holds part of a set.
+    QMap<uint16_t, uint16_t> m_incomingSet;
+    bool m_incomingIsMotorSet = false;
 };
