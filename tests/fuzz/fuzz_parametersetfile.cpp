@@ -49,12 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     static QTemporaryDir folder;
-    static unsigned serial = 0;
     if (!folder.isValid())
         fail("no temporary folder");
 
-    // A fresh name for every input: the settings store caches files by name, size and time.
-    const QString fileName = folder.filePath(QStringLiteral("set%1%2").arg(++serial).arg(Suffixes[data[0] & 3]));
+    const QString fileName = folder.filePath(QStringLiteral("set") + QLatin1String(Suffixes[data[0] & 3]));
     {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data + 1), qint64(size - 1))
@@ -74,7 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QObject::connect(&model, &DatasetController::loadedParametersFromFile, [&] { emitted << "loaded"; });
     QObject::connect(&model, &DatasetController::parametersUpdated, [&] { emitted << "updated"; });
     const int32_t result = model.loadFromFile(fileName);
-    QFile::remove(fileName);
 
     if (result < -1)
         fail("result below -1");
