@@ -32,6 +32,7 @@ namespace {
 
 // One 64-byte frame at 38400 baud, 8N1: ten bits per byte.
 constexpr double FrameWireMs = 64.0 * 10.0 * 1000.0 / 38400.0;
+constexpr int PairsPerFrame = 12;
 
 // Milliseconds between the process's start and now, from /proc (kernel clock ticks).
 double processAgeMs()
@@ -161,30 +162,29 @@ int main(int argc, char *argv[])
     pause(2000);
 
     // "Vom Umrichter laden": one request, the set in frames of twelve pairs.
-    // The protocol marks no last frame; the set is complete when no frame of
-    // it followed for a second.
+    // The connection controller passes the set on whole once complete.
     QElapsedTimer clock;
-    qint64 lastSetFrameNs = -1;
-    int setFrames = 0;
+    qint64 setCompleteNs = -1;
     int setParameters = 0;
     int lastMapSize = 0;
     QObject::connect(&comm, &CommunicationController::parameterUpdateFromDevice,
                      [&](const QMap<uint16_t, uint16_t> &parameters) { lastMapSize = parameters.size(); });
     QObject::connect(&comm, &CommunicationController::currentParametersetReceived, [&] {
-        lastSetFrameNs = clock.nsecsElapsed();
-        ++setFrames;
-        setParameters += lastMapSize;
+        if (setCompleteNs < 0) {
+            setCompleteNs = clock.nsecsElapsed();
+            setParameters = lastMapSize;
+        }
     });
     clock.start();
     window.findChild<QPushButton *>(QStringLiteral("requestSettingsPushButton"))->click();
-    waitFor([&] { return lastSetFrameNs >= 0 && clock.nsecsElapsed() - lastSetFrameNs > 1000000000; }, 30000);
-    if (setFrames == 0) {
+    if (!waitFor([&] { return setCompleteNs >= 0; }, 30000)) {
         std::fprintf(stderr, "the parameter set did not arrive\n");
         return 1;
     }
-    const int readFrames = 1 + setFrames;
-    report("Vom Umrichter laden", double(lastSetFrameNs) / 1e6, "ms", readFrames * FrameWireMs);
+    const int readFrames = 1 + (setParameters + PairsPerFrame - 1) / PairsPerFrame;
+    report("Vom Umrichter laden", double(setCompleteNs) / 1e6, "ms", readFrames * FrameWireMs);
     std::printf("    %d parameters, %d frames on the wire\n", setParameters, readFrames);
+    pause(1000);
 
     // "In Umrichter speichern": every writable parameter, each frame answered.
     int stateFrames = 0;
