@@ -749,8 +749,13 @@ void MainWindow::loadSettings()
     const QSettings settings;
     if (settings.contains(QStringLiteral("MainWindow/Size")))
         resize(settings.value(QStringLiteral("MainWindow/Size")).toSize());
-    if (settings.contains(QStringLiteral("MainWindow/Position")))
-        move(settings.value(QStringLiteral("MainWindow/Position")).toPoint());
+    // A position on a screen that is gone, or a damaged one, would put the
+    // window out of reach; the window system then places it.
+    if (settings.contains(QStringLiteral("MainWindow/Position"))) {
+        const QPoint position = settings.value(QStringLiteral("MainWindow/Position")).toPoint();
+        if (QGuiApplication::screenAt(QRect(position, size()).center()))
+            move(position);
+    }
     setWindowState(settings.value(QStringLiteral("MainWindow/Maximized"), false).toBool() ? Qt::WindowMaximized
                                                                                           : Qt::WindowNoState);
     if (settings.contains(QStringLiteral("ShowInformationMessages")))

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -43,7 +44,35 @@ QLocale::Language StartupSettings::defaultLanguage(const QLocale &systemLocale)
 
 QLocale::Language StartupSettings::language(const QSettings &settings, const QLocale &systemLocale)
 {
-    return QLocale::Language(settings.value(QStringLiteral("Language"), int(defaultLanguage(systemLocale))).toInt());
+    // QLocale reads its tables at the number's index unchecked: a damaged number
+    // beyond them gives a garbage locale or a crash, so it counts as absent.
+    bool isNumber = false;
+    const int stored = settings.value(QStringLiteral("Language")).toInt(&isNumber);
+    if (!isNumber || stored < QLocale::AnyLanguage || stored > QLocale::LastLanguage)
+        return defaultLanguage(systemLocale);
+    return QLocale::Language(stored);
+}
+
+QString StartupSettings::storeFileName()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The place QSettings gives the native per-user store on these systems.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+        + QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName()
+        + QStringLiteral(".conf");
+#else
+    return QString();
+#endif
+}
+
+bool StartupSettings::setAsideOversizedStore()
+{
+    const QString fileName = storeFileName();
+    if (fileName.isEmpty() || QFileInfo(fileName).size() <= MaximumStoreSize)
+        return false;
+    const QString aside = fileName + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    return QFile::rename(fileName, aside);
 }
 
 QString StartupSettings::translatorFileName(QLocale::Language language)

@@ -32,8 +32,19 @@ public:
     // German if the system speaks German, else English.
     [[nodiscard]] static QLocale::Language defaultLanguage(const QLocale &systemLocale);
     // "Language" from the store, with the default above; an unknown number is
-    // taken as it is.
+    // taken as it is, as long as it is one of QLocale's. Anything else (no
+    // number, beyond QLocale::LastLanguage) counts as absent.
     [[nodiscard]] static QLocale::Language language(const QSettings &settings, const QLocale &systemLocale);
+
+    // The store holds a dozen short keys; a file beyond this size is damaged.
+    static constexpr qint64 MaximumStoreSize = 1024 * 1024;
+    // The file of the native per-user store where it is a file (Linux: an INI
+    // file below the configuration folder); empty where it is none.
+    [[nodiscard]] static QString storeFileName();
+    // QSettings reads its file whole, so a store file above MaximumStoreSize is
+    // renamed to "<name>.damaged" (replacing an older one) before anything opens
+    // the store; the program then starts with the defaults. True when it did.
+    static bool setAsideOversizedStore();
 
     // ":/Translations/German.qm" and the like.
     [[nodiscard]] static QString translatorFileName(QLocale::Language language);

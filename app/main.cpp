@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     StartupSettings::setApplicationIdentity();
+    StartupSettings::setAsideOversizedStore();
 
     QSettings settings;
     StartupSettings::applyCommandLine(settings, QCoreApplication::arguments());

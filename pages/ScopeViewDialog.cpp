@@ -3,7 +3,9 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPen>
+#include <QScreen>
 #include <QSettings>
 
 #include <qwt_plot.h>
@@ -91,10 +93,18 @@ void ScopeViewDialog::updateCurves()
 void ScopeViewDialog::loadGeometrySettings()
 {
     const QSettings settings;
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    // A damaged value, or a position on a screen that is gone, must not leave
+    // the dialog larger than the screen or out of reach.
     if (settings.contains(SizeKey))
-        resize(settings.value(SizeKey).toSize());
-    if (settings.contains(PositionKey))
+        resize(settings.value(SizeKey).toSize().boundedTo(primary->availableGeometry().size()));
+    if (settings.contains(PositionKey)) {
         move(settings.value(PositionKey).toPoint());
+        const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+        const QRect available = (screen ? screen : primary)->availableGeometry();
+        if (!available.contains(geometry().center()))
+            move(available.center() - rect().center());
+    }
 }
 
 void ScopeViewDialog::saveGeometrySettings() const
