@@ -63,8 +63,7 @@ Bytes randomBytes(std::mt19937 &rng, size_t size, unsigned below = 256)
 
 Bytes lastFrameOf(const CommLink &link) { return Bytes(link.lastFrame, link.lastFrame + 64); }
 
-// One receive call as "+fill" or "-fill", with "!" added when the result, the buffer, the last
-// frame or the room offered to the driver differ from the reference.
+// One receive call as "+fill" or "-fill", "!" added where it differs from the reference.
 QString receiveOnce(CommLink &link, ByteStreamDriver &driver, const Bytes &stream, TestFrame::Receiver &reference)
 {
     const size_t before = stream.size() - driver.pendingBytes();
@@ -92,10 +91,6 @@ class tst_CommLink : public QObject
 private slots:
     void crcMatchesZlib()
     {
-        const std::pair<const char *, uint32_t> vectors[] = {
-            {"", 0}, {"123456789", 0xCBF43926u}, {"The quick brown fox jumps over the lazy dog", 0x414FA339u}};
-        for (const auto &[text, expected] : vectors)
-            QCOMPARE(crc32(reinterpret_cast<const uint8_t *>(text), strlen(text)), expected);
         std::mt19937 rng(0xC0FFEE);
         for (int i = 0; i < 1000; ++i) {
             const Bytes data = randomBytes(rng, rng() % 300);
@@ -108,7 +103,6 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("withData");
-        QTest::newRow("request") << 6 << 0 << true;
         QTest::newRow("state response") << 255 << 0x20 << true;
         QTest::newRow("no data field") << 9 << 0 << false;
     }
@@ -132,52 +126,40 @@ private slots:
         CommLink link;
         std::memset(static_cast<void *>(&link), 0x77, sizeof link);
         commLinkInit(&link, stream.driver());
-        QCOMPARE(link.fill, 0u);
-        QVERIFY(std::all_of(std::begin(link.buffer), std::end(link.buffer), [](uint8_t b) { return b == 0; }));
-        QCOMPARE(lastFrameOf(link), TestFrame::make(0, 0));
+        QVERIFY(link.fill == 0 && lastFrameOf(link) == TestFrame::make(0, 0));
         const Bytes f = TestFrame::makePlain(4, 9);
         commLinkSend(&link, f.data());
         commLinkSendFrame(&link, 6, 0, f.data() + 10);
         QCOMPARE(stream.written(), join({f, TestFrame::make(6, 0, Bytes(f.begin() + 10, f.begin() + 60))}));
-
-        // Without a driver or its functions nothing is sent or received.
-        CommDriver empty;
+        CommDriver empty; // without a driver or its functions nothing is sent or received
         for (CommDriver *driver : {static_cast<CommDriver *>(nullptr), &empty}) {
             commLinkInit(&link, driver);
             commLinkSend(&link, f.data());
             commLinkSendFrame(&link, 1, 0, nullptr);
-            QVERIFY(!commLinkReceive(&link));
-            QCOMPARE(link.fill, 0u);
+            QVERIFY(!commLinkReceive(&link) && link.fill == 0);
         }
     }
 
     void receive_data()
     {
-        // One step of "expected" per receive call: + or - for its result, then the fill.
+        // One step per receive call: + or - for its result, then the fill.
         QTest::addColumn<Bytes>("stream");
         QTest::addColumn<QVector<int>>("script");
         QTest::addColumn<int>("overReport");
         QTest::addColumn<QString>("expected");
         const Bytes f1 = TestFrame::makePlain(7, 1), f2 = TestFrame::makePlain(5, 2);
-        for (int cut : {1, 4, 60, 63}) {
-            const Bytes stream = join({Bytes(f1.begin() + cut, f1.end()), f2});
-            QTest::addRow("starts %d bytes into a frame", cut) << stream << QVector<int>{} << 0 << "+0 -0";
-            QTest::addRow("starts %d bytes into a frame, two reads", cut)
-                << stream << QVector<int>{96 - cut} << 0 << QString("-%1 +0 -0").arg(std::min(64, 96 - cut));
-        }
+        for (int cut : {1, 60, 63})
+            QTest::addRow("starts %d bytes into a frame", cut)
+                << join({Bytes(f1.begin() + cut, f1.end()), f2}) << QVector<int>{} << 0 << "+0 -0";
         QTest::newRow("two frames in one chunk") << join({f1, f2}) << QVector<int>{} << 0 << "+64 +0 -0";
         std::mt19937 rng(200);
         QTest::newRow("200 bytes of garbage") << randomBytes(rng, 200, 0xA0) << QVector<int>{} << 0 << "-64 -64";
-        QTest::newRow("incomplete frame survives the discard")
-            << join({randomBytes(rng, 300, 0xA0), f1}) << QVector<int>{340, 24} << 0 << "-64 +0";
         Bytes bad = TestFrame::makePlain(7, 30);
         bad[27] ^= 0x40;
         QTest::newRow("bad CRC, then a good frame") << join({{1, 2, 3}, bad, f2}) << QVector<int>{} << 0 << "-64 +0 -0";
-        QTest::newRow("exactly 64 bytes without a frame stay")
-            << randomBytes(rng, 65, 0xA0) << QVector<int>{64, 0, 1} << 0 << "-64 -64 -64";
         QTest::newRow("failed reads count as nothing")
             << f1 << QVector<int>{30, -1, INT32_MIN, -64, 34} << 0 << "-30 -30 -30 -30 +0";
-        // 40 frames waiting: each read fills only the room left in the 1024-byte buffer.
+        // 40 frames waiting: each read fills only the room left in the buffer.
         Bytes many;
         QString steps;
         for (int i = 0; i < 40; ++i)
@@ -210,7 +192,6 @@ private slots:
 
     void randomStreamsMatchReference()
     {
-        // Good and damaged frames, lone marks and garbage, read in random portions and failed reads.
         std::mt19937 rng(0xF0F0);
         int delivered = 0;
         for (int round = 0; round < 1500; ++round) {
@@ -241,18 +222,17 @@ private slots:
                 delivered += result.startsWith('+') ? 1 : 0;
             }
         }
-        QVERIFY(delivered > 500); // the streams really delivered frames
+        QVERIFY(delivered > 500);
     }
 
     void nothingAllocates()
     {
-        // Receiving runs every 50 ms while connected, listing every 100 ms while nothing is attached.
         D2xx::setSystemSourcesEnabled(false);
         std::mt19937 rng(42);
         ByteStreamDriver driver;
         for (int i = 0; i < 1000; ++i) {
             Bytes f = TestFrame::make(uint8_t(rng()), 0, randomBytes(rng, 50));
-            f[30] ^= i % 8 == 0 ? 0x10 : 0; // every eighth frame damaged
+            f[30] ^= i % 8 == 0 ? 0x10 : 0;
             driver.feed(join({randomBytes(rng, rng() % 40, 0xE0), f}));
         }
         uint64_t sent = 0;
@@ -286,14 +266,12 @@ private slots:
             QCOMPARE(delivered, 875);
         }
         QCOMPARE(sent, uint64_t(3 * 2000 * 64));
-        // The counter does see allocations; without this the zeros above would prove nothing.
         g_counting = true;
         g_sink = new int(5);
         g_counting = false;
         delete g_sink;
-        QCOMPARE(g_allocations.load(), 1L);
+        QCOMPARE(g_allocations.load(), 1L); // the counter does see allocations
     }
-
 };
 
 QTEST_GUILESS_MAIN(tst_CommLink)

@@ -32,8 +32,7 @@ class TestBuiltinFiles : public QObject
     Q_OBJECT
 
 private slots:
-    // Every motor file: name pattern, CR LF lines, the keys of its motor type in order, and a
-    // maximum frequency that matches the speed in its name.
+    // Name pattern, CR LF lines, the keys of the motor type in order, a maximum frequency matching the speed.
     void motorFiles()
     {
         const QStringList names = QDir(QStringLiteral(":/Motors")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -47,7 +46,6 @@ private slots:
             types.insert(m.captured(1) + ' ' + m.captured(2));
             const bool isDasm = m.captured(3) == QLatin1String("AC");
             dasm += isDasm;
-
             QFile file(QStringLiteral(":/Motors/") + name);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray content = file.readAll();
@@ -87,7 +85,6 @@ private slots:
     void runinProgram()
     {
         QFETCH(QString, path);
-        QVERIFY(QFile::exists(path));
         QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(settings.status(), QSettings::NoError);
         // QSettings files the keys of a [general] section, whatever its case, as top-level keys.

@@ -94,7 +94,8 @@ public:
 
     static QByteArray bytes(const Frame &f, int from, int size)
     {
-        return QByteArray(reinterpret_cast<const char *>(f.data.data()) + from, size);
+        return int(f.data.size()) >= from + size ? QByteArray(reinterpret_cast<const char *>(f.data.data()) + from, size)
+                                                 : QByteArray();
     }
 
     QVector<Frame> received;

@@ -1,6 +1,4 @@
-// The bootloader emulation: AN3155 commands fed in directly, and a whole
-// update by Debian's stm32flash over the simulator's pseudo-terminal, after
-// which the application reports the version from the image's trailer.
+// The bootloader emulation: AN3155 commands fed in directly, and a whole update by Debian's stm32flash.
 #include "BootloaderEmulator.h"
 #include "InverterSimulator.h"
 #include "ProtocolServer.h"
@@ -108,17 +106,12 @@ private slots:
                 image += char(v >> (8 * i));
         const QString imagePath = dir.filePath(QStringLiteral("firmware.bin.tmp"));
         QFile file(imagePath);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
-        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.flush());
 
         InverterSimulator sim;
         QVERIFY(sim.start());
         {
             SimTestClient client(sim.slavePath());
-            client.send(9);
-            const auto info = client.waitFor(10);
-            QCOMPARE(info.size(), 1);
-            QCOMPARE(SimTestClient::bytes(info.first(), 0, 10), QByteArray::fromHex("1112" "6712") + "v2.0.3");
             QSignalSpy ready(sim.server(), &ProtocolServer::bootloaderReady);
             client.send(12); // bootloader reset
             QVERIFY(ready.wait());
@@ -140,9 +133,7 @@ private slots:
         QCOMPARE(sim.server()->mode(), ProtocolServer::Mode::Application);
         SimTestClient client(sim.slavePath());
         client.send(9);
-        const auto info = client.waitFor(10);
-        QCOMPARE(info.size(), 1);
-        QCOMPARE(SimTestClient::bytes(info.first(), 4, 6), QByteArray("v2.1.0"));
+        QCOMPARE(SimTestClient::bytes(client.waitFor(10).value(0), 4, 6), QByteArray("v2.1.0"));
     }
 };
 

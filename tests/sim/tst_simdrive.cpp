@@ -1,5 +1,4 @@
-// The simulated drive stepped directly for exact numbers: ramps, limits, flags,
-// electrical values, outputs and inputs. Ramps through frames: tst_simulator_e2e.
+// The simulated drive stepped directly for exact numbers.
 #include "DriveModel.h"
 #include "InverterModel.h"
 
@@ -41,7 +40,6 @@ private slots:
         QTest::addColumn<double>("afterTenthSecond");
         QTest::addColumn<double>("downAfterTenthSecond");
         QTest::newRow("200 Hz in 1 s, 2 s down") << uint16_t(200) << uint16_t(10) << 20.0 << 10.0;
-        QTest::newRow("200 Hz in 4 s, 2 s down") << uint16_t(200) << uint16_t(40) << 5.0 << 10.0;
         QTest::newRow("1000 Hz in 0.5 s, 2 s down") << uint16_t(1000) << uint16_t(5) << 200.0 << 50.0;
     }
 
@@ -55,8 +53,7 @@ private slots:
         step(1);
         QTEST(m_drive->frequency(), "afterTenthSecond");
         step(100);
-        QCOMPARE(m_drive->frequency(), double(maximum));
-        QCOMPARE(raw(13), maximum);
+        QVERIFY(m_drive->frequency() == maximum && raw(13) == maximum);
         m_model->setRaw(2, 0);
         step(1);
         QFETCH(double, downAfterTenthSecond);
@@ -112,10 +109,8 @@ private slots:
         QVERIFY(m_drive->frequency() > 0);
         m_model->raiseError(16);
         step(1, 0.05);
-        QVERIFY(!m_drive->outputOn());
-        QCOMPARE(m_drive->frequency(), 0.0);
-        QCOMPARE(raw(27), uint16_t(0x0004));
-        QCOMPARE(raw(101) & 0x0004, 0x0004); // fault LED
+        QVERIFY(!m_drive->outputOn() && m_drive->frequency() == 0.0);
+        QVERIFY(raw(27) == 0x0004 && raw(101) & 0x0004); // fault LED
         QCOMPARE(m_model->resetFaults(), CommErrorCode(0));
         step(1, 0.05);
         QVERIFY(!m_drive->outputOn()); // no restart without a new start command
