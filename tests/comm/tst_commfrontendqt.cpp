@@ -1,21 +1,12 @@
-// Protocol front-end over an in-memory stream, and the whole path over a pseudo-terminal.
+// Protocol front-end: requests and dispatch over an in-memory stream.
 #include "ByteStreamDriver.h"
-#include "CommDriverQt.h"
 #include "CommFrontendQt.h"
 #include "CommLink.h"
-#include "D2xxSource.h"
 #include "FrameCodec.h"
-#include "QFTD2XXDevice.h"
 
 #include <QtTest>
 
 #include <functional>
-#include <memory>
-#include <random>
-
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 using ValueMap = QMap<uint16_t, uint16_t>;
 using StateMap = QMap<uint16_t, CommErrorCode>;
@@ -149,11 +140,12 @@ const std::vector<Request> &requests()
     return list;
 }
 
-using Case = std::function<void(const char *name, const Bytes &input, int calls, const QStringList &expected)>;
-
 // Received frames, the number of receive calls and the signals expected from them.
-void dispatchCases(const Case &add)
+void addDispatchRows()
 {
+    const auto add = [](const char *name, const Bytes &input, int calls, const QStringList &expected) {
+        QTest::newRow(name) << input << calls << expected;
+    };
     add("frames of one call, in order",
         join({makePairs(7, 0, {{41, 100}}), makePairs(7, 0, {{42, 200}}), makePairs(5, 0, {{27, 0xFFFF}, {0, 5}}),
               makePairs(14, 0, {{120, 1}, {9, 2}})}),
@@ -211,14 +203,6 @@ class tst_CommFrontendQt : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-        m_master = -1;
-        unsetenv("TORVANA_SERIAL_PORTS");
-    }
-
     void requests_data()
     {
         QTest::addColumn<int>("index");
@@ -242,9 +226,7 @@ private slots:
         QTest::addColumn<Bytes>("input");
         QTest::addColumn<int>("calls");
         QTest::addColumn<QStringList>("expected");
-        dispatchCases([](const char *name, const Bytes &input, int calls, const QStringList &expected) {
-            QTest::newRow(name) << input << calls << expected;
-        });
+        addDispatchRows();
     }
 
     void dispatch()
@@ -258,62 +240,6 @@ private slots:
             rig.frontend.receiveFramesFromDevice();
         QCOMPARE(rig.log, expected);
     }
-
-    void overPseudoTerminal()
-    {
-        // The test holds the master side and plays the inverter.
-        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        QVERIFY(m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0);
-        QCOMPARE(setenv("TORVANA_SERIAL_PORTS", ptsname(m_master), 1), 0);
-        std::unique_ptr<QFTD2XXDevice> device;
-        for (const QFTD2XXDeviceInfo &info : QFTD2XXDevice::availableDevices()) {
-            device = std::make_unique<QFTD2XXDevice>(info);
-            device->setBaudRate(38400);
-            if (device->open(QIODevice::ReadWrite) && D2xx::devicePathForComPort(device->comPortNumber()) == ptsname(m_master))
-                break;
-            device.reset();
-        }
-        QVERIFY2(device, "the pseudo-terminal is not among the listed devices");
-        CommDriverQt driver(device.get());
-        auto link = std::make_unique<CommLink>();
-        commLinkInit(link.get(), &driver);
-        CommFrontendQt frontend(link.get());
-        QStringList log;
-        record(&frontend, &log);
-
-        ::requests()[0].send(frontend);
-        Bytes request(64);
-        size_t got = 0;
-        QTRY_VERIFY((got += size_t(std::max<ssize_t>(0, ::read(m_master, &request[got], 64 - got)))) == 64);
-        QVERIFY(request == ::requests()[0].expected);
-
-        // Every dispatch case but the loop-ending one, with noise between, written in random portions
-        // from a timer so that frames straddle reads and receive ticks.
-        std::mt19937 rng(7);
-        Bytes outgoing;
-        QStringList lines;
-        dispatchCases([&](const char *name, const Bytes &input, int, const QStringList &expected) {
-            Bytes noise(rng() % 40);
-            for (auto &b : noise)
-                b = uint8_t(rng() % 0xE0); // never the first byte of a start mark
-            if (QByteArray(name) != "bad CRC ends the loop") {
-                outgoing = join({outgoing, noise, input});
-                lines << expected;
-            }
-        });
-        size_t written = 0;
-        QTimer peer;
-        connect(&peer, &QTimer::timeout, this, [&] {
-            const size_t size = std::min<size_t>(1 + rng() % 300, outgoing.size() - written);
-            const ssize_t n = size ? ::write(m_master, outgoing.data() + written, size) : 0;
-            written += n > 0 ? size_t(n) : 0;
-        });
-        peer.start(3);
-        QTRY_COMPARE_WITH_TIMEOUT(log.size(), lines.size(), 20000);
-        QCOMPARE(log, lines);
-    }
-private:
-    int m_master = -1;
 };
 
 QTEST_GUILESS_MAIN(tst_CommFrontendQt)

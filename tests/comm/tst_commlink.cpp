@@ -190,41 +190,6 @@ private slots:
             QCOMPARE(receiveOnce(link, driver, stream, reference), step);
     }
 
-    void randomStreamsMatchReference()
-    {
-        std::mt19937 rng(0xF0F0);
-        int delivered = 0;
-        for (int round = 0; round < 1500; ++round) {
-            Bytes stream;
-            for (int i = int(rng() % 12); i > 0; --i) {
-                Bytes piece = TestFrame::make(uint8_t(rng()), uint8_t(rng()), randomBytes(rng, 50));
-                switch (rng() % 6) {
-                case 0: piece[rng() % 64] ^= uint8_t(1 + rng() % 255); break;
-                case 1: piece = {0xEF, 0xBE, 0xAD, 0xDE}; break; // lone marks
-                case 2: piece = {0xBE, 0xBA, 0xFE, 0xCA}; break;
-                case 3: piece = randomBytes(rng, rng() % 150); break;
-                }
-                stream = join({stream, piece});
-            }
-            std::vector<int32_t> script;
-            for (int i = 0; i < 40; ++i)
-                script.push_back(rng() % 8 == 0 ? -int32_t(rng() % 5 + 1) : int32_t(rng() % 300));
-            ByteStreamDriver driver;
-            driver.feed(stream);
-            driver.setReadScript(script);
-            CommLink link;
-            commLinkInit(&link, driver.driver());
-            TestFrame::Receiver reference{{}, lastFrameOf(link)};
-            for (size_t call = 0; call < script.size() + 20; ++call) {
-                const QString result = receiveOnce(link, driver, stream, reference);
-                if (result.endsWith('!'))
-                    QFAIL(qPrintable(QString("round %1, call %2: %3").arg(round).arg(call).arg(result)));
-                delivered += result.startsWith('+') ? 1 : 0;
-            }
-        }
-        QVERIFY(delivered > 500);
-    }
-
     void nothingAllocates()
     {
         D2xx::setSystemSourcesEnabled(false);
