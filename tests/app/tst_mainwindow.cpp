@@ -88,10 +88,10 @@ class TestMainWindow : public QObject
     CommunicationController &comm() const { return m_window->communicationController(); }
     DatasetController &dataset() const { return m_window->datasetController(); }
 
-    void createWindow(QLocale::Language language = QLocale::German)
+    void createWindow()
     {
         delete m_window;
-        m_window = new MainWindow(language, &m_applicationTranslator, &m_qtTranslator);
+        m_window = new MainWindow(QLocale::German, &m_applicationTranslator, &m_qtTranslator);
         m_window->setMessagePresenter(&m_presenter);
     }
 
@@ -113,12 +113,10 @@ class TestMainWindow : public QObject
     // Waits for an answer and lets the window's queued reaction to it run.
     static bool answerDelivered(QSignalSpy &spy, int count = 1)
     {
-        if (!QTest::qWaitFor([&] { return spy.count() >= count; }, 3000))
-            return false;
+        const bool delivered = QTest::qWaitFor([&] { return spy.count() >= count; }, 3000);
         QCoreApplication::processEvents();
-        return true;
+        return delivered;
     }
-
     bool showWindow()
     {
         m_window->show();
@@ -203,9 +201,9 @@ private slots:
     {
         QFETCH(int, type);
         QFETCH(int, serial);
-        QFETCH(QByteArray, firmware);
         QFETCH(QString, shown);
         addInverter(uint16_t(type), uint16_t(serial));
+        QFETCH(QByteArray, firmware);
         m_inverter->firmware = firmware;
         QTRY_COMPARE(text("deviceTypeLabel") + '|' + text("serialNumberLabel") + '|' + text("firmwareVersionLabel"),
                      shown);
@@ -226,8 +224,7 @@ private slots:
         QTest::newRow("warning needs its bit") << int(Error) << QList<int>{1, 0, 0, 0, 0} << "" << "";
         QTest::newRow("error needs its bit") << int(Warning) << QList<int>{17, 18, 0, 0, 0} << "#FFBD65"
                                              << "Warnung 18 - Begrenzung Drehzahlsollwert aktiv";
-        QTest::newRow("code without entry") << int(Error) << QList<int>{10, 5, 0, 0, 0} << "" << "";
-        QTest::newRow("code above the table") << int(Error) << QList<int>{999, 0, 0, 0, 0} << "" << "";
+        QTest::newRow("code above the table") << int(Error) << QList<int>{999, 5, 0, 0, 0} << "" << "";
         QTest::newRow("holding") << int(MotorHolds | MotorRuns) << QList<int>{5, 0, 0, 0, 0} << "#FFD966"
                                  << "Haltebetrieb";
         QTest::newRow("running") << int(MotorRuns) << QList<int>{0, 0, 0, 0, 0} << "#8FC26C" << "Motor läuft";
@@ -444,8 +441,7 @@ private slots:
         const QSize size = m_window->size();
         const QPoint position = m_window->pos();
         createWindow();
-        QVERIFY(m_window->size() == size && m_window->pos() == position);
-        QVERIFY(!m_window->isMaximized());
+        QVERIFY(m_window->size() == size && m_window->pos() == position && !m_window->isMaximized());
         QSettings().setValue(QStringLiteral("MainWindow/Maximized"), true);
         createWindow();
         QVERIFY(m_window->windowState() & Qt::WindowMaximized);

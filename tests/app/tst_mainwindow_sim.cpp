@@ -1,6 +1,5 @@
-// The whole program against the inverter simulator: the window connects by
-// itself, shows the identity, switches language at run time and reads every
-// parameter into the model.
+// The program against the simulator: connects by itself, shows the identity, switches
+// language and reads every parameter into the model.
 #include "MainWindow.h"
 #include "RecordingPresenter.h"
 #include "SimulatorProcess.h"
@@ -30,16 +29,13 @@ private slots:
 
     void connectsSwitchesLanguageAndReadsAllParameters()
     {
-        QTranslator applicationTranslator;
-        QTranslator qtTranslator;
+        QTranslator applicationTranslator, qtTranslator;
         StartupSettings::installLanguage(QLocale::German, applicationTranslator, qtTranslator);
         RecordingPresenter presenter;
         MainWindow window(QLocale::German, &applicationTranslator, &qtTranslator);
         window.setMessagePresenter(&presenter);
         window.show();
-        const auto text = [&window](const char *name) {
-            return window.findChild<QLabel *>(QLatin1String(name))->text();
-        };
+        const auto text = [&window](const char *name) { return window.findChild<QLabel *>(name)->text(); };
 
         QTRY_COMPARE_WITH_TIMEOUT(text("connectedLabel"), QStringLiteral("Verbunden"), 10000);
         QTRY_COMPARE(text("deviceTypeLabel"), QStringLiteral("4624"));

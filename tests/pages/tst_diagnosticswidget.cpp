@@ -12,7 +12,6 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTextEdit>
 
 #include <cmath>
@@ -75,8 +74,7 @@ private slots:
     void init()
     {
         D2xx::setSystemSourcesEnabled(false);
-        m_source = new FakeD2xxSource;
-        D2xx::setTestSource(m_source);
+        D2xx::setTestSource(m_source = new FakeD2xxSource);
         m_comm = new CommunicationController;
         m_dataset = new DatasetController(m_comm);
         m_page = new DiagnosticsWidgetHalvex(m_dataset, m_comm);

@@ -8,13 +8,12 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QSignalSpy>
 
 // Numbers, codes and limits restated from the inverter's parameter list.
 namespace {
 enum : uint16_t { SpeedDisplay = 8, InverterFlags = 27, MaximumFrequency = 42, DcBrakeCurrent = 56,
-                  HoldingCurrent = 57, MotorType = 90, SensorType = 85, PolePairs = 96 };
-enum : uint16_t { Dasm = 0x8002, DisplayRpm = 0x8006, Pt1000 = 0x802C, MotorRuns = 0x0008 };
+                  HoldingCurrent = 57, MotorType = 90, PolePairs = 96 };
+enum : uint16_t { Dasm = 0x8002, DisplayRpm = 0x8006, MotorRuns = 0x0008 };
 const QString hzToolTip = QStringLiteral("Parameter P42\nMinimum: 100 Hz\nMaximum: 4000 Hz");
 } // namespace
 
@@ -43,7 +42,6 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<int>("number");
         QTest::newRow("decimal") << "93" << 93;
-        QTest::newRow("text") << "RatedCurrent" << 0;
         QTest::newRow("hexadecimal") << "0x10" << 0;
         QTest::newRow("largest") << "65535" << 65535;
         QTest::newRow("beyond 16 bits") << "65536" << 0;
@@ -119,29 +117,6 @@ private slots:
         QCOMPARE(field("maxRevolutionsSpinBox")->value(), 2000.0);
         QCOMPARE(field("maxRevolutionsSpinBox")->toolTip(), hzToolTip);
         QCOMPARE(changed.count(), 0);
-    }
-
-    void languageSwitchKeepsComboCodes()
-    {
-        m_model->deviceParameterUpdate({{SensorType, Pt1000}});
-        auto *sensor = field<QComboBox>("temperatureControlComboBox");
-        QTRY_COMPARE(sensor->currentData().toUInt(), uint(Pt1000));
-        QSignalSpy changed(m_page, &DriveWidgetHalvex::parameterChangedByUser);
-
-        {
-            English english;
-            QTRY_COMPARE(sensor->itemText(0), QString("Off"));
-            QCOMPARE(sensor->currentData().toUInt(), uint(Pt1000));
-            QCOMPARE(field<QComboBox>("driveTypeComboBox")->currentData().toUInt(), uint(Dasm));
-        }
-        QTRY_COMPARE(sensor->itemText(0), QString("Aus"));
-        QCOMPARE(sensor->currentData().toUInt(), uint(Pt1000));
-        QCOMPARE(changed.count(), 0);
-
-        // Still bound after the refills: a choice reaches the model once.
-        sensor->setCurrentIndex(0);
-        QCOMPARE(m_model->value(SensorType), 0.0);
-        QCOMPARE(changed.count(), 1);
     }
 
     void motorRunLocksStoppedOnlyFields()

@@ -1,7 +1,5 @@
-// The start page with real controllers against the inverter simulator on a
-// pseudo-terminal: the motor runs and stops from the page, a motor set is
-// stored in and read back from M3, and a device parameter set file restores
-// the raw values it was saved with.
+// The start page against the simulator: the motor runs and stops from the page, a motor set goes
+// to M3 and back, and a device parameter set file restores the raw values it was saved with.
 #include "../app/TemporaryHomeMain.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
@@ -14,8 +12,6 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -50,13 +46,7 @@ class TestStartPageSimulator : public QObject
     FixedChooser m_chooser;
 
     template <class T = QPushButton>
-    T *widget(const char *name) const
-    {
-        T *w = m_page->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    T *widget(const char *name) const { return m_page->findChild<T *>(QLatin1String(name)); }
     double actualFrequency() const { return widget<QDoubleSpinBox>("actualFrequencySpinBox")->value(); }
 
 private slots:
@@ -78,12 +68,7 @@ private slots:
         QTRY_COMPARE(widget<QComboBox>("inputStartComboBox")->currentData().toUInt(), uint(Torvana));
     }
 
-    void cleanupTestCase()
-    {
-        delete m_page;
-        delete m_dataset;
-        delete m_comm;
-    }
+    void cleanupTestCase() { delete m_page, delete m_dataset, delete m_comm; }
 
     void init() { m_presenter.boxes.clear(); }
 

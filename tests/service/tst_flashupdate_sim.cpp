@@ -1,8 +1,5 @@
-// A firmware update of the whole program against the inverter simulator: the
-// real stm32flash (through tools/stm32flash-8n1, because a pseudo-terminal
-// carries no parity) erases, writes and verifies the image in the simulated
-// bootloader and restarts the inverter; the program reconnects by itself and
-// shows the new firmware version. The window is locked meanwhile.
+// A firmware update against the simulator's bootloader with the real stm32flash (through
+// tools/stm32flash-8n1: a pseudo-terminal carries no parity); the window is locked meanwhile.
 #include "FileChooser.h"
 #include "FlashUpdateWidget.h"
 #include "MainWindow.h"
@@ -14,16 +11,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QToolButton>
 #include <QTranslator>
-
-#ifndef TORVANA_SIMULATOR
-#error "TORVANA_SIMULATOR must name the simulator program"
-#endif
-#ifndef TORVANA_STM32FLASH_WRAPPER
-#error "TORVANA_STM32FLASH_WRAPPER must name tools/stm32flash-8n1"
-#endif
 
 namespace {
 class FixedChooser : public FileChooser
@@ -94,12 +83,9 @@ private slots:
         QCOMPARE(presenter.texts().last(), QString("Firmware-Update erfolgreich abgeschlossen!\n\n"));
         for (const RecordingPresenter::Box &box : qAsConst(presenter.boxes))
             QVERIFY2(box.kind != QLatin1String("critical"), qPrintable(box.text));
-
-        // The bar climbs to its end while the tool writes and verifies.
-        QList<int> shown;
+        QList<int> shown; // the bar climbs to its end while the tool writes and verifies
         for (const QList<QVariant> &value : qAsConst(values))
             shown << value.first().toInt();
-        qInfo() << "progress bar values:" << shown;
         const int end = shown.indexOf(1000);
         QVERIFY(end >= 2 && std::is_sorted(shown.begin(), shown.begin() + end + 1));
     }
