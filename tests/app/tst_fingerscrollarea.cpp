@@ -47,7 +47,8 @@ struct Scene {
         recorder->setGeometry(20, 300, 200, 100);
         area.setWidget(content);
         area.show();
-        QTest::qWaitForWindowExposed(&area);
+        if (!QTest::qWaitForWindowExposed(&area))
+            qFatal("the scroll area was not shown");
         bar()->setValue(value);
     }
 
