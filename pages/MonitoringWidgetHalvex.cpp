@@ -30,9 +30,6 @@ namespace {
 };
 
 const QString PlaceholderData = QStringLiteral("Placeholder");
-const QString MotorFolder = QStringLiteral(":/Motors");
-const QString SpeedSeparator = QStringLiteral(" - ");
-const QString SpeedEnding = QStringLiteral(" rpm.mtr");
 const QString DeviceSetSuffix = QStringLiteral(".mps");
 const QString ParametersetDirectoryKey = QStringLiteral("ParametersetDirectory");
 const QString ShowInformationMessagesKey = QStringLiteral("ShowInformationMessages");
@@ -41,12 +38,6 @@ constexpr int MotorSlotCount = 16;
 // Motor memory store results (status of the store answer).
 constexpr CommErrorCode MemoryUnusable = 0x10;
 constexpr CommErrorCode EepromWriteError = 0x20;
-
-// The unsorted plain files of the built-in motor folder matching one name pattern.
-QStringList motorFiles(const QString &pattern)
-{
-    return QDir(MotorFolder).entryList({pattern}, QDir::Files, QDir::NoSort);
-}
 
 // "M1, M3. \n": the used slots in ascending order.
 QString slotList(uint16_t mask)
@@ -377,11 +368,8 @@ void MonitoringWidgetHalvex::fillSpindleFamilies()
     {
         const QSignalBlocker blocker(families);
         families->clear();
-        for (const QString &file : motorFiles(QStringLiteral("*.mtr"))) {
-            const QString family = file.section(QLatin1Char(' '), 0, 0);
-            if (families->findText(family) < 0)
-                families->addItem(family, family);
-        }
+        for (const QString &family : m_spindles.families())
+            families->addItem(family, family);
     }
     setComboBoxPlaceholder(families, tr("Spindelfamilie wählen..."), true);
 }
@@ -396,14 +384,8 @@ void MonitoringWidgetHalvex::fillSpindleTypes()
         const QSignalBlocker blocker(types);
         types->clear();
         if (!family.isEmpty()) {
-            const QString prefix = family + QLatin1Char(' ');
-            for (const QString &file : motorFiles(family + QStringLiteral("*.mtr"))) {
-                if (!file.startsWith(prefix) || !file.contains(SpeedSeparator))
-                    continue;
-                const QString type = file.mid(prefix.size()).section(SpeedSeparator, 0, 0);
-                if (types->findText(type) < 0)
-                    types->addItem(type, type);
-            }
+            for (const QString &type : m_spindles.types(family))
+                types->addItem(type, type);
         }
     }
     types->setEnabled(types->count() > 0);
@@ -426,22 +408,8 @@ void MonitoringWidgetHalvex::fillMaximumSpeeds()
         const QSignalBlocker blocker(speeds);
         speeds->clear();
         if (typeChosen) {
-            const QString pattern = family + QLatin1Char(' ') + types->currentText() + SpeedSeparator;
-            for (const QString &file : motorFiles(pattern + QStringLiteral("*.mtr"))) {
-                const QFileInfo info(QDir(MotorFolder), file);
-                if (info.size() <= 0 || !file.startsWith(pattern) || !file.endsWith(SpeedEnding))
-                    continue;
-                const QString speed = file.mid(pattern.size(), file.size() - pattern.size() - SpeedEnding.size());
-                const QString text = speed + tr(" min-1");
-                if (speeds->findText(text) >= 0)
-                    continue;
-                // Fewer digits first; among equals the listing order stays.
-                // (All texts carry the same unit, so their lengths compare the digits.)
-                int position = 0;
-                while (position < speeds->count() && speeds->itemText(position).size() <= text.size())
-                    ++position;
-                speeds->insertItem(position, text, info.absoluteFilePath());
-            }
+            for (const SpindleCatalogue::Speed &speed : m_spindles.speeds(family, types->currentText()))
+                speeds->addItem(speed.speed + tr(" min-1"), speed.path);
         }
         speeds->setEnabled(typeChosen);
     }

@@ -2,6 +2,7 @@
 
 #include "CommErrorCode.h"
 #include "FileChooser.h"
+#include "SpindleCatalogue.h"
 
 #include <QString>
 #include <QWidget>
@@ -120,6 +121,8 @@ private:
     QString m_loadedMotorTypeName;
 
     MessagePresenter *m_messagePresenter = nullptr;
+    // The spindle boxes follow the unsorted listing of the motor files.
+    const SpindleCatalogue m_spindles{QDir::NoSort};
     FileChooser m_defaultFileChooser;
     FileChooser *m_fileChooser = &m_defaultFileChooser;
 };

@@ -6,9 +6,7 @@
 #include "ParameterId.h"
 #include "WidgetScaler.h"
 
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -18,9 +16,6 @@
 namespace {
 
 const QString PlaceholderData = QStringLiteral("Placeholder");
-const QString MotorFolder = QStringLiteral(":/Motors");
-const QString SpeedSeparator = QStringLiteral(" - ");
-const QString SpeedEnding = QStringLiteral(" rpm.mtr");
 const QString ShowInformationMessagesKey = QStringLiteral("ShowInformationMessages");
 
 // The built-in programs, in the order of the program box.
@@ -47,12 +42,6 @@ const char *const PercentFormat = "%p%";
 const uint16_t releasedInputs[] = {Param::RatedFrequency, Param::StartStop, Param::DIN1,   Param::DIN2,
                                    Param::DIN3,           Param::DIN4,      Param::DIN5,   Param::DIN6,
                                    Param::SPSInput,       Param::Relay1,    Param::Relay2};
-
-// The plain files of the built-in motor folder matching one pattern, by name.
-QStringList motorFiles(const QString &pattern)
-{
-    return QDir(MotorFolder).entryList({pattern}, QDir::Files, QDir::Name);
-}
 
 bool showsPlaceholder(const QComboBox *box)
 {
@@ -604,11 +593,8 @@ void SpindleRunWidget::fillSpindleFamilies()
     {
         const QSignalBlocker blocker(families);
         families->clear();
-        for (const QString &file : motorFiles(QStringLiteral("*.mtr"))) {
-            const QString family = file.section(QLatin1Char(' '), 0, 0);
-            if (families->findText(family) < 0)
-                families->addItem(family, family);
-        }
+        for (const QString &family : m_spindles.families())
+            families->addItem(family, family);
     }
     setPlaceholder(families, tr("Spindelfamilie wählen..."), true);
     fillSpindleTypes();
@@ -624,13 +610,8 @@ void SpindleRunWidget::fillSpindleTypes()
         const QSignalBlocker blocker(types);
         types->clear();
         if (!family.isEmpty()) {
-            const QString prefix = family + QLatin1Char(' ');
-            const QString pattern = prefix + QLatin1Char('*') + SpeedSeparator + QStringLiteral("*.mtr");
-            for (const QString &file : motorFiles(pattern)) {
-                const QString type = file.mid(prefix.size()).section(SpeedSeparator, 0, 0);
-                if (!type.isEmpty() && types->findText(type) < 0)
-                    types->addItem(type, type);
-            }
+            for (const QString &type : m_spindles.types(family))
+                types->addItem(type, type);
         }
     }
     types->setEnabled(types->count() > 0);
@@ -650,22 +631,9 @@ void SpindleRunWidget::fillMaximumSpeeds()
         const QSignalBlocker blocker(speeds);
         speeds->clear();
         if (typeChosen) {
-            const QString pattern = ui->familyComboBox->currentText() + QLatin1Char(' ') + types->currentText()
-                + SpeedSeparator;
-            for (const QString &file : motorFiles(pattern + QStringLiteral("*.mtr"))) {
-                if (!file.endsWith(SpeedEnding))
-                    continue;
-                const QString text =
-                    file.mid(pattern.size(), file.size() - pattern.size() - SpeedEnding.size()) + tr(" min-1");
-                if (speeds->findText(text) >= 0)
-                    continue;
-                // The listing is sorted by name; a speed with fewer digits goes
-                // before the first longer one, which orders the speeds ascending.
-                int position = 0;
-                while (position < speeds->count() && speeds->itemText(position).size() <= text.size())
-                    ++position;
-                speeds->insertItem(position, text, QFileInfo(QDir(MotorFolder), file).absoluteFilePath());
-            }
+            const auto choices = m_spindles.speeds(ui->familyComboBox->currentText(), types->currentText());
+            for (const SpindleCatalogue::Speed &speed : choices)
+                speeds->addItem(speed.speed + tr(" min-1"), speed.path);
         }
     }
     speeds->setEnabled(speeds->count() > 0);
@@ -698,14 +666,12 @@ void SpindleRunWidget::retranslatePlaceholders()
         if (index >= 0)
             ui->programComboBox->setItemText(index, tr(program.name));
     }
-    // Speed items carry the unit; their text is rebuilt from the file name.
+    // Speed items are the digits and the unit, which starts with a blank in every language.
     for (int index = 0; index < ui->speedComboBox->count(); ++index) {
-        const QString path = ui->speedComboBox->itemData(index).toString();
-        if (path == PlaceholderData)
+        if (ui->speedComboBox->itemData(index).toString() == PlaceholderData)
             continue;
-        const QString name = QFileInfo(path).fileName();
-        const int from = name.lastIndexOf(SpeedSeparator) + SpeedSeparator.size();
-        ui->speedComboBox->setItemText(index, name.mid(from, name.size() - from - SpeedEnding.size()) + tr(" min-1"));
+        const QString digits = ui->speedComboBox->itemText(index).section(QLatin1Char(' '), 0, 0);
+        ui->speedComboBox->setItemText(index, digits + tr(" min-1"));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "CommErrorCode.h"
 #include "MessagePresenter.h"
 #include "RunInProgram.h"
+#include "SpindleCatalogue.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -115,6 +116,8 @@ private:
     CommunicationController *m_communicationController = nullptr;
     MessagePresenter m_defaultPresenter;
     MessagePresenter *m_messagePresenter = &m_defaultPresenter;
+    // The spindle boxes follow the motor files in name order.
+    const SpindleCatalogue m_spindles{QDir::Name};
 
     QTimer m_tickTimer;
     QTimer m_stepTimer;
