@@ -1,6 +1,7 @@
 #include "MonitoringWidgetHalvex.h"
 #include "ui_MonitoringWidgetHalvex.h"
 
+#include "ComboBoxPlaceholder.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "MessagePresenter.h"
@@ -29,7 +30,6 @@ namespace {
     QT_TRANSLATE_NOOP("MonitoringWidgetHalvex", " min-1"),
 };
 
-const QString PlaceholderData = QStringLiteral("Placeholder");
 const QString DeviceSetSuffix = QStringLiteral(".mps");
 const QString ParametersetDirectoryKey = QStringLiteral("ParametersetDirectory");
 const QString ShowInformationMessagesKey = QStringLiteral("ShowInformationMessages");
@@ -332,29 +332,20 @@ void MonitoringWidgetHalvex::checkMotorCodeComboBox(QString text)
 
 void MonitoringWidgetHalvex::setComboBoxPlaceholder(QComboBox *comboBox, const QString &text, bool select)
 {
-    if (!comboBox || comboBox->count() == 0)
-        return;
-    const QSignalBlocker blocker(comboBox);
-    if (comboBox->itemData(0).toString() == PlaceholderData)
-        comboBox->setItemText(0, text);
-    else
-        comboBox->insertItem(0, text, PlaceholderData);
-    if (select)
-        comboBox->setCurrentIndex(0);
+    // An empty box stays empty: a placeholder alone would offer nothing to choose.
+    if (comboBox && comboBox->count() > 0)
+        ComboBoxPlaceholder::set(comboBox, text, select);
 }
 
 void MonitoringWidgetHalvex::removeComboBoxPlaceholder(QComboBox *comboBox)
 {
-    if (!comboBox || comboBox->count() == 0 || comboBox->itemData(0).toString() != PlaceholderData
-        || comboBox->currentIndex() < 1)
-        return;
-    const QSignalBlocker blocker(comboBox);
-    comboBox->removeItem(0);
+    if (comboBox)
+        ComboBoxPlaceholder::remove(comboBox);
 }
 
 bool MonitoringWidgetHalvex::showsPlaceholder(const QComboBox *comboBox)
 {
-    return comboBox->currentData().toString() == PlaceholderData;
+    return ComboBoxPlaceholder::isShown(comboBox);
 }
 
 // ---- built-in motor types -----------------------------------------------------------

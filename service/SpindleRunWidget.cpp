@@ -1,6 +1,7 @@
 #include "SpindleRunWidget.h"
 #include "ui_SpindleRunWidget.h"
 
+#include "ComboBoxPlaceholder.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "ParameterId.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString PlaceholderData = QStringLiteral("Placeholder");
 const QString ShowInformationMessagesKey = QStringLiteral("ShowInformationMessages");
 
 // The built-in programs, in the order of the program box.
@@ -45,28 +45,7 @@ const uint16_t releasedInputs[] = {Param::RatedFrequency, Param::StartStop, Para
 
 bool showsPlaceholder(const QComboBox *box)
 {
-    return box->currentData().toString() == PlaceholderData;
-}
-
-// Item 0 carries the placeholder; it is renamed in place when it exists.
-void setPlaceholder(QComboBox *box, const QString &text, bool select)
-{
-    const QSignalBlocker blocker(box);
-    if (box->count() > 0 && box->itemData(0).toString() == PlaceholderData)
-        box->setItemText(0, text);
-    else
-        box->insertItem(0, text, PlaceholderData);
-    if (select)
-        box->setCurrentIndex(0);
-}
-
-// Once a real item is chosen the placeholder goes.
-void removePlaceholder(QComboBox *box)
-{
-    if (box->count() > 0 && box->itemData(0).toString() == PlaceholderData && box->currentIndex() > 0) {
-        const QSignalBlocker blocker(box);
-        box->removeItem(0);
-    }
+    return ComboBoxPlaceholder::isShown(box);
 }
 
 // "m:ss min" parts of a number of seconds.
@@ -563,13 +542,13 @@ void SpindleRunWidget::checkSpindleRunProgram()
     m_totalSeconds = 0;
     QComboBox *programs = ui->programComboBox;
     if (programs->currentIndex() >= 0 && !showsPlaceholder(programs)) {
-        removePlaceholder(programs);
+        ComboBoxPlaceholder::remove(programs);
         const RunInProgram program = RunInProgram::fromFile(programs->currentData().toString());
         m_steps = program.steps();
         m_totalSeconds = program.totalSeconds();
     }
     if (speedChosen())
-        removePlaceholder(ui->speedComboBox);
+        ComboBoxPlaceholder::remove(ui->speedComboBox);
     checkStartSpindleButton();
 }
 
@@ -580,7 +559,7 @@ void SpindleRunWidget::fillPrograms()
     programs->clear();
     for (const BuiltInProgram &program : builtInPrograms)
         programs->addItem(tr(program.name), QString::fromLatin1(program.file));
-    setPlaceholder(programs, tr("Einlaufprogramm wählen..."), true);
+    ComboBoxPlaceholder::set(programs, tr("Einlaufprogramm wählen..."), true);
 }
 
 // Family, type and maximum speed come from the file names
@@ -596,7 +575,7 @@ void SpindleRunWidget::fillSpindleFamilies()
         for (const QString &family : m_spindles.families())
             families->addItem(family, family);
     }
-    setPlaceholder(families, tr("Spindelfamilie wählen..."), true);
+    ComboBoxPlaceholder::set(families, tr("Spindelfamilie wählen..."), true);
     fillSpindleTypes();
 }
 
@@ -604,7 +583,7 @@ void SpindleRunWidget::fillSpindleTypes()
 {
     QComboBox *families = ui->familyComboBox;
     QComboBox *types = ui->typeComboBox;
-    removePlaceholder(families);
+    ComboBoxPlaceholder::remove(families);
     const QString family = showsPlaceholder(families) ? QString() : families->currentText();
     {
         const QSignalBlocker blocker(types);
@@ -617,7 +596,7 @@ void SpindleRunWidget::fillSpindleTypes()
     types->setEnabled(types->count() > 0);
     // A single type needs no choice.
     if (types->count() > 1)
-        setPlaceholder(types, tr("Spindeltyp wählen..."), true);
+        ComboBoxPlaceholder::set(types, tr("Spindeltyp wählen..."), true);
     fillMaximumSpeeds();
 }
 
@@ -625,7 +604,7 @@ void SpindleRunWidget::fillMaximumSpeeds()
 {
     QComboBox *types = ui->typeComboBox;
     QComboBox *speeds = ui->speedComboBox;
-    removePlaceholder(types);
+    ComboBoxPlaceholder::remove(types);
     const bool typeChosen = types->currentIndex() >= 0 && !showsPlaceholder(types);
     {
         const QSignalBlocker blocker(speeds);
@@ -638,7 +617,7 @@ void SpindleRunWidget::fillMaximumSpeeds()
     }
     speeds->setEnabled(speeds->count() > 0);
     if (speeds->count() > 1)
-        setPlaceholder(speeds, tr("Maximaldrehzahl wählen..."), true);
+        ComboBoxPlaceholder::set(speeds, tr("Maximaldrehzahl wählen..."), true);
     checkSpindleRunProgram();
 }
 
@@ -653,8 +632,8 @@ void SpindleRunWidget::updateToolTips()
 void SpindleRunWidget::retranslatePlaceholders()
 {
     const auto rename = [](QComboBox *box, const QString &text) {
-        if (box->count() > 0 && box->itemData(0).toString() == PlaceholderData)
-            setPlaceholder(box, text, false);
+        if (ComboBoxPlaceholder::isPresent(box))
+            ComboBoxPlaceholder::set(box, text, false);
     };
     rename(ui->familyComboBox, tr("Spindelfamilie wählen..."));
     rename(ui->typeComboBox, tr("Spindeltyp wählen..."));
@@ -667,11 +646,10 @@ void SpindleRunWidget::retranslatePlaceholders()
             ui->programComboBox->setItemText(index, tr(program.name));
     }
     // Speed items are the digits and the unit, which starts with a blank in every language.
-    for (int index = 0; index < ui->speedComboBox->count(); ++index) {
-        if (ui->speedComboBox->itemData(index).toString() == PlaceholderData)
-            continue;
-        const QString digits = ui->speedComboBox->itemText(index).section(QLatin1Char(' '), 0, 0);
-        ui->speedComboBox->setItemText(index, digits + tr(" min-1"));
+    QComboBox *speeds = ui->speedComboBox;
+    for (int index = ComboBoxPlaceholder::isPresent(speeds) ? 1 : 0; index < speeds->count(); ++index) {
+        const QString digits = speeds->itemText(index).section(QLatin1Char(' '), 0, 0);
+        speeds->setItemText(index, digits + tr(" min-1"));
     }
 }
 
