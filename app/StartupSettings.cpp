@@ -1,11 +1,13 @@
 #include "StartupSettings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTranslator>
 
 
@@ -120,4 +122,21 @@ QString StartupSettings::dataFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QDir::separator()
         + QLatin1String(ApplicationName);
+}
+
+QLocale::Language StartupSettings::prepareApplication(QApplication &application, QTranslator &applicationTranslator,
+                                                      QTranslator &qtTranslator)
+{
+    setApplicationIdentity();
+    setAsideOversizedStore();
+
+    QSettings settings;
+    applyCommandLine(settings, QCoreApplication::arguments());
+    const QLocale::Language chosen = language(settings, QLocale::system());
+    installLanguage(chosen, applicationTranslator, qtTranslator);
+
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("fusion")))
+        QApplication::setStyle(style);
+    application.setStyleSheet(styleSheet());
+    return chosen;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QApplication;
+
 class QSettings;
 class QTranslator;
 
@@ -56,6 +58,12 @@ public:
     // translator empty; it is installed anyway.
     static void installLanguage(QLocale::Language language, QTranslator &applicationTranslator,
                                 QTranslator &qtTranslator);
+
+    // Everything before the main window: identity, an oversized store set
+    // aside, "-default" from the command line, the language with its
+    // translators, the "fusion" style and the style sheet. Answers the language.
+    static QLocale::Language prepareApplication(QApplication &application, QTranslator &applicationTranslator,
+                                                QTranslator &qtTranslator);
 
     // ":/Styles/common.css" followed by ":/Styles/default.css".
     [[nodiscard]] static QString styleSheet();

@@ -16,8 +16,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
-#include <QSettings>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
 
@@ -126,15 +124,10 @@ int main(int argc, char *argv[])
     const auto sinceStart = [&] { return ageAtMain + double(sinceMain.nsecsElapsed()) / 1e6; };
 
     QApplication application(argc, argv);
-    StartupSettings::setApplicationIdentity();
-    QSettings settings;
-    const QLocale::Language language = StartupSettings::language(settings, QLocale::system());
     QTranslator applicationTranslator;
     QTranslator qtTranslator;
-    StartupSettings::installLanguage(language, applicationTranslator, qtTranslator);
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("fusion")))
-        QApplication::setStyle(style);
-    application.setStyleSheet(StartupSettings::styleSheet());
+    const QLocale::Language language =
+        StartupSettings::prepareApplication(application, applicationTranslator, qtTranslator);
 
     MainWindow window(language, &applicationTranslator, &qtTranslator);
     RecordingPresenter presenter;
