@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "CompareDialog.h"
 #include "DiagnosticsWidgetHalvex.h"
 #include "DriveWidgetHalvex.h"
 #include "ErrorDescription.h"
@@ -8,9 +9,11 @@
 #include "IOWidgetHalvex.h"
 #include "MonitoringWidgetHalvex.h"
 #include "OverlayWidget.h"
+#include "ParameterFieldBinder.h"
 #include "ParameterId.h"
 #include "SpindleRunWidget.h"
 #include "StartupSettings.h"
+#include "UnsavedChanges.h"
 #include "WidgetScaler.h"
 #include "ui_MainWindow.h"
 
@@ -26,6 +29,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -168,16 +172,17 @@ void MainWindow::createPages()
     m_pages = QList<QWidget *>::fromVector(QVector<QWidget *>(PageCount, nullptr));
     DatasetController *dataset = &m_datasetController;
     CommunicationController *communication = &m_communicationController;
-    const auto raiseBanner = [this] { showParameterChangedLabel(true); };
     const auto lowerBanner = [this] { showParameterChangedLabel(false); };
+    const auto edited = [this] { updateChangeIndicators(); };
 
     m_pages[MonitoringPage] = m_monitoringPage = new MonitoringWidgetHalvex(dataset, communication, this);
-    connect(m_monitoringPage, &MonitoringWidgetHalvex::parameterChangedByUser, this, raiseBanner,
-            Qt::DirectConnection);
+    connect(m_monitoringPage, &MonitoringWidgetHalvex::parameterChangedByUser, this, edited, Qt::DirectConnection);
     m_pages[DrivePage] = m_drivePage = new DriveWidgetHalvex(dataset, communication, this);
-    connect(m_drivePage, &DriveWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
+    connect(m_drivePage, &DriveWidgetHalvex::parameterChangedByUser, this, edited, Qt::DirectConnection);
     m_pages[IOPage] = m_ioPage = new IOWidgetHalvex(dataset, this);
-    connect(m_ioPage, &IOWidgetHalvex::parameterChangedByUser, this, raiseBanner, Qt::DirectConnection);
+    connect(m_ioPage, &IOWidgetHalvex::parameterChangedByUser, this, edited, Qt::DirectConnection);
+    for (int id = MonitoringPage; id <= IOPage; ++id)
+        m_pageParameters.append(ParameterFieldBinder::fieldNumbers(m_pages.at(id)));
     // The diagnostics page owns the error table that the error state line reads.
     m_pages[DiagnosticsPage] = m_diagnosticsPage = new DiagnosticsWidgetHalvex(dataset, communication, this);
 
@@ -188,8 +193,8 @@ void MainWindow::createPages()
     connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStarted, this,
             &MainWindow::disableModificationsDueToSpindleRun);
     connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, this, &MainWindow::enableModifications);
-    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, communication,
-            &CommunicationController::sendCurrentParametersetRequest, Qt::DirectConnection);
+    connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, dataset,
+            &DatasetController::readParametersetFromDevice, Qt::DirectConnection);
 
     m_ui->modeButtonGroup->setId(m_ui->flashUpdateButton, FlashUpdatePage);
     m_pages[FlashUpdatePage] = m_flashPage = new FlashUpdateWidget(dataset, communication, this);
@@ -203,7 +208,7 @@ void MainWindow::connectControllers()
 {
     CommunicationController *comm = &m_communicationController;
     DatasetController *dataset = &m_datasetController;
-    const auto raiseBanner = [this] { showParameterChangedLabel(true); };
+    const auto changed = [this] { updateChangeIndicators(); };
 
     connect(comm, &CommunicationController::connectedToDevice, this, &MainWindow::connectedToInverter,
             Qt::QueuedConnection);
@@ -220,8 +225,10 @@ void MainWindow::connectControllers()
             &MainWindow::factoryResetResponseReceived, Qt::QueuedConnection);
     connect(dataset, &DatasetController::inverterStateChanged, this, &MainWindow::updateErrorStateLabel,
             Qt::QueuedConnection);
-    connect(comm, &CommunicationController::motorParametersReceived, this, raiseBanner, Qt::DirectConnection);
-    connect(dataset, &DatasetController::loadedParametersFromFile, this, raiseBanner, Qt::DirectConnection);
+    connect(comm, &CommunicationController::motorParametersReceived, this, changed, Qt::DirectConnection);
+    connect(dataset, &DatasetController::loadedParametersFromFile, this, changed, Qt::DirectConnection);
+    connect(dataset, &DatasetController::differencesChanged, this, changed);
+    connect(m_ui->compareButton, &QPushButton::clicked, this, &MainWindow::showCompareView);
 }
 
 void MainWindow::installTouchHandling()
@@ -343,7 +350,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::connectedToInverter()
 {
     m_connected = true;
-    showParameterChangedLabel(true);
+    updateChangeIndicators();
     m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_green.png")));
     m_ui->connectedLabel->setText(tr("Verbunden"));
     if (m_modificationsAllowed) {
@@ -359,7 +366,7 @@ void MainWindow::disconnectedFromInverter()
     // The connection that was to answer "Vom Umrichter laden" is gone; a set
     // arriving on the next one was not asked for by the user.
     m_userRequestedParameterset = false;
-    showParameterChangedLabel(false);
+    updateChangeIndicators();
     m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_grey.png")));
     m_ui->connectedLabel->setText(tr("Nicht verbunden"));
     m_ui->serialNumberLabel->clear();
@@ -444,15 +451,43 @@ void MainWindow::updateErrorStateLabel()
     m_ui->errorStateLabel->show();
 }
 
+void MainWindow::showCompareView()
+{
+    CompareDialog dialog(m_datasetController, *m_presenter, *m_fileChooser, this);
+    m_presenter->runModal(dialog);
+}
+
+void MainWindow::updateChangeIndicators()
+{
+    const QVector<uint16_t> differing = m_datasetController.differingParameters();
+    showParameterChangedLabel(m_modificationsAllowed && !differing.isEmpty());
+    const QList<QAbstractButton *> buttons = pageButtons();
+    for (int page = 0; page < m_pageParameters.size(); ++page) {
+        const QVector<uint16_t> &ids = m_pageParameters.at(page);
+        const bool holds = m_connected
+            && std::any_of(differing.cbegin(), differing.cend(), [&](uint16_t id) { return ids.contains(id); });
+        QAbstractButton *button = buttons.at(page);
+        if (button->property("holdsChanges").toBool() != holds) {
+            button->setProperty("holdsChanges", holds);
+            button->style()->unpolish(button);
+            button->style()->polish(button);
+        }
+    }
+}
+
 void MainWindow::showParameterChangedLabel(bool changed)
 {
     // The label's enabled state records whether the banner is up.
     if (changed && m_connected) {
         m_ui->paramChangedLabel->setText(QString::fromLatin1(BannerHtml).arg(tr("Parameter geändert")));
         m_ui->paramChangedLabel->setEnabled(true);
+        const int count = m_datasetController.differenceCount();
+        m_ui->paramChangedLabel->setToolTip(
+            count > 0 ? tr("%n Parameter weichen vom Umrichter ab.", nullptr, count) : QString());
     } else {
         m_ui->paramChangedLabel->clear();
         m_ui->paramChangedLabel->setEnabled(false);
+        m_ui->paramChangedLabel->setToolTip(QString());
     }
 }
 
@@ -462,15 +497,18 @@ void MainWindow::sendParametersetRequest()
 {
     if (!m_requestReady)
         return;
+    if (!UnsavedChanges::confirmDiscard(*m_presenter, this, m_datasetController.differenceCount(),
+                                        tr("Trotzdem vom Umrichter laden?")))
+        return;
     m_requestReady = false;
     m_userRequestedParameterset = true;
-    m_communicationController.sendCurrentParametersetRequest();
+    m_datasetController.readParametersetFromDevice();
     QTimer::singleShot(TransferLatchMs, this, [this] { m_requestReady = true; });
 }
 
 void MainWindow::currentParametersetReceived()
 {
-    showParameterChangedLabel(false);
+    updateChangeIndicators();
     if (!m_userRequestedParameterset)
         return;
     m_userRequestedParameterset = false;
@@ -493,14 +531,13 @@ void MainWindow::setParameterResponse(CommErrorCode error, QString detailedText)
 {
     if (!m_modificationsAllowed)
         return;
+    updateChangeIndicators();
     if (error != CommError::NoError) {
-        showParameterChangedLabel(true);
         m_presenter->critical(nullptr, tr("Fehler"),
                               tr("Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler "
                                  "aufgetreten!\nWeitere Informationen finden Sie unter Details."),
                               detailedText);
     } else {
-        showParameterChangedLabel(false);
         if (m_showInformationMessages)
             m_presenter->information(nullptr, tr("Torvana"),
                                      tr("Die Parameter wurden erfolgreich zum Umrichter übertragen!\n\n"));
@@ -527,7 +564,7 @@ void MainWindow::resetResponseReceived(CommErrorCode error)
 
 void MainWindow::factoryResetResponseReceived(CommErrorCode error)
 {
-    m_communicationController.sendCurrentParametersetRequest();
+    m_datasetController.readParametersetFromDevice();
     if (error != CommError::NoError)
         m_presenter->critical(this, tr("Fehler"), tr("Die Werkseinstellung konnte nicht geladen werden!\n\n"));
     else if (m_showInformationMessages)
@@ -545,7 +582,7 @@ void MainWindow::disableModificationsDueToFlashUpdate()
     const std::initializer_list<QWidget *> locked{m_ui->startButton,       m_ui->driveDataButton,
                                                   m_ui->inputOutputButton, m_ui->diagnosticsButton,
                                                   m_ui->spindleRunButton,  m_ui->requestSettingsPushButton,
-                                                  m_ui->activateSavePushButton};
+                                                  m_ui->activateSavePushButton, m_ui->compareButton};
     for (QWidget *widget : locked)
         widget->setEnabled(false);
 }
@@ -557,7 +594,7 @@ void MainWindow::disableModificationsDueToSpindleRun()
     const std::initializer_list<QWidget *> locked{m_ui->startButton,       m_ui->driveDataButton,
                                                   m_ui->inputOutputButton, m_ui->flashUpdateButton,
                                                   m_ui->requestSettingsPushButton,
-                                                  m_ui->activateSavePushButton};
+                                                  m_ui->activateSavePushButton, m_ui->compareButton};
     for (QWidget *widget : locked)
         widget->setEnabled(false);
 }
@@ -570,6 +607,8 @@ void MainWindow::enableModifications()
         button->setEnabled(true);
     m_ui->requestSettingsPushButton->setEnabled(m_connected);
     m_ui->activateSavePushButton->setEnabled(m_connected);
+    m_ui->compareButton->setEnabled(true);
+    updateChangeIndicators();
 }
 
 // --- help, about and keyboard
@@ -775,6 +814,11 @@ void MainWindow::saveSettings()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_modificationsAllowed) {
+        if (!UnsavedChanges::confirmDiscard(*m_presenter, this, m_datasetController.differenceCount(),
+                                            tr("Torvana trotzdem schließen?"))) {
+            event->ignore();
+            return;
+        }
         saveSettings();
         event->accept();
         return;

@@ -3,6 +3,7 @@
 #include "CommErrorCode.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
+#include "FileChooser.h"
 #include "MessagePresenter.h"
 
 #include <QList>
@@ -59,6 +60,9 @@ public:
     void setMessagePresenter(MessagePresenter *presenter);
     MessagePresenter &messagePresenter() const { return *m_presenter; }
 
+    // The file dialogs of the compare view. Not owned; null restores the default.
+    void setFileChooser(FileChooser *chooser) { m_fileChooser = chooser ? chooser : &m_defaultFileChooser; }
+
     // The folder of the PDF manuals; "manual" beside the program unless set.
     void setManualFolder(const QString &folder);
     [[nodiscard]] QString manualFolder() const { return m_manualFolder; }
@@ -93,6 +97,10 @@ private slots:
     void disableModificationsDueToFlashUpdate();
     void disableModificationsDueToSpindleRun();
     void enableModifications();
+    // Banner, its tooltip and the page button marks follow the differences
+    // between the working copy and the inverter.
+    void updateChangeIndicators();
+    void showCompareView();
 
 private:
     void showParameterChangedLabel(bool changed);
@@ -140,7 +148,12 @@ private:
     FlashUpdateWidget *m_flashPage = nullptr;
     SpindleRunWidget *m_spindleRunPage = nullptr;
 
+    // The parameter numbers of the three parameter pages, for their buttons' marks.
+    QList<QVector<uint16_t>> m_pageParameters;
+
     MessagePresenter m_defaultPresenter;
     MessagePresenter *m_presenter = &m_defaultPresenter;
+    FileChooser m_defaultFileChooser;
+    FileChooser *m_fileChooser = &m_defaultFileChooser;
     QString m_manualFolder;
 };

@@ -160,8 +160,8 @@ int main(int argc, char *argv[])
     qint64 setCompleteNs = -1;
     int setParameters = 0;
     int lastMapSize = 0;
-    QObject::connect(&comm, &CommunicationController::parameterUpdateFromDevice,
-                     [&](const QMap<uint16_t, uint16_t> &parameters) { lastMapSize = parameters.size(); });
+    QObject::connect(&comm, &CommunicationController::parametersetFromDevice,
+                     [&](const QMap<uint16_t, uint16_t> &parameters, bool) { lastMapSize = parameters.size(); });
     QObject::connect(&comm, &CommunicationController::currentParametersetReceived, [&] {
         if (setCompleteNs < 0) {
             setCompleteNs = clock.nsecsElapsed();

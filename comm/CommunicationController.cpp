@@ -233,7 +233,7 @@ void CommunicationController::releaseIncomingSet()
     if (m_incomingSet.isEmpty())
         return;
     const QMap<uint16_t, uint16_t> set = std::exchange(m_incomingSet, {});
-    emit parameterUpdateFromDevice(set);
+    emit parametersetFromDevice(set, m_incomingIsMotorSet);
     if (m_incomingIsMotorSet)
         emit motorParametersReceived();
     else

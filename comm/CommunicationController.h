@@ -64,7 +64,11 @@ signals:
     void writeParametersetResponseReceived(QMap<uint16_t, CommErrorCode> motorParamStates,
                                            CommErrorCode generalError);
     void deleteParametersetResponseReceived(CommErrorCode error);
+    // Values of single requests (type 7 answers).
     void parameterUpdateFromDevice(QMap<uint16_t, uint16_t> parameters);
+    // A whole parameter set, emitted before currentParametersetReceived() or
+    // motorParametersReceived(): the current set (type 5) or a motor set (type 14).
+    void parametersetFromDevice(QMap<uint16_t, uint16_t> parameters, bool motorSet);
     void deviceInfoUpdateFromDevice(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware);
 
 public slots:

@@ -2,6 +2,7 @@
 
 #include "CommunicationController.h"
 #include "ParameterSetFile.h"
+#include "ParameterTexts.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -37,12 +38,17 @@ DatasetController::DatasetController(CommunicationController *communicationContr
     : QObject(parent), m_communicationController(communicationController)
 {
     connect(&m_cyclicTimer, &QTimer::timeout, this, &DatasetController::sendCyclicUpdateRequest);
+    m_differencesTimer.setSingleShot(true);
+    m_differencesTimer.setInterval(0);
+    connect(&m_differencesTimer, &QTimer::timeout, this, &DatasetController::differencesChanged);
     if (!m_communicationController)
         return;
     auto *comm = m_communicationController;
     connect(comm, &CommunicationController::connectedToDevice, this, &DatasetController::onConnected);
     connect(comm, &CommunicationController::disconnectedFromDevice, this, &DatasetController::onDisconnected);
     connect(comm, &CommunicationController::parameterUpdateFromDevice, this, &DatasetController::deviceParameterUpdate);
+    connect(comm, &CommunicationController::parametersetFromDevice, this,
+            &DatasetController::deviceParametersetUpdate);
     connect(comm, &CommunicationController::deviceInfoUpdateFromDevice, this,
             &DatasetController::deviceInformationUpdate);
     connect(comm, &CommunicationController::parameterStateReceived, this, &DatasetController::parameterStates,
@@ -173,7 +179,7 @@ double DatasetController::value(uint16_t id)
     if (d->isEnumeration())
         return shown;
     if ((shown < displayLimit(*d, Limit::Minimum) && !d->hasOffState) || shown > displayLimit(*d, Limit::Maximum))
-        return setValue(id, shown, false);
+        return store(slot(id), shown, false);
     return shown;
 }
 
@@ -182,6 +188,20 @@ double DatasetController::setValue(uint16_t id, double displayValue, bool emitUp
     ParameterDescriptor *d = slot(id);
     if (!d)
         return 0;
+    const uint16_t before = d->raw();
+    const double shown = store(d, displayValue, emitUpdate);
+    if (d->raw() != before && isConfiguration(*d)) {
+        m_userChanges = true;
+        noteDifferencesMayHaveChanged();
+    }
+    return shown;
+}
+
+// Clamps and stores a display value; the user's entries and the model's own
+// corrections both come here.
+double DatasetController::store(ParameterDescriptor *d, double displayValue, bool emitUpdate)
+{
+    const uint16_t id = d->id;
     if (!std::isfinite(displayValue))
         return displayed(*d);
 
@@ -211,6 +231,8 @@ double DatasetController::setValue(uint16_t id, double displayValue, bool emitUp
     }
 
     if (changed) {
+        if (isConfiguration(*d))
+            noteDifferencesMayHaveChanged();
         if (id == Param::SpeedDisplay)
             emit speedDisplayChanged();
         if (id == Param::PolePairs && uint16_t(stored(Param::SpeedDisplay)) == Code::DisplayRpm)
@@ -330,15 +352,27 @@ bool DatasetController::isUnknownInverterType() const
 
 // --- inverter state
 
+// The inverter may be another one than before: its values are unknown until
+// the parameter set asked for here arrives.
 void DatasetController::onConnected()
 {
     m_cyclicTimer.start(CyclicInterval);
+    m_imageKnown.reset();
+    m_imageStaleSince = QDateTime();
+    m_inFlight.clear();
+    noteDifferencesMayHaveChanged();
+    if (m_communicationController)
+        m_communicationController->sendCurrentParametersetRequest();
 }
 
 void DatasetController::onDisconnected()
 {
     m_cyclicTimer.stop();
+    m_imageStaleSince = QDateTime::currentDateTime();
+    m_inFlight.clear();
+    m_adoptNextSet = false;
     setRawValue(slot(Param::InverterFlags), 0);
+    noteDifferencesMayHaveChanged();
 }
 
 // Called after the new word is stored, so that receivers asking motorRunning()
@@ -360,17 +394,58 @@ void DatasetController::noteFlagChanges(uint16_t oldFlags, uint16_t newFlags)
 
 void DatasetController::deviceParameterUpdate(QMap<uint16_t, uint16_t> parameters)
 {
+    applyFromDevice(parameters, Take::Adopt);
+}
+
+// A motor memory load makes its set current in the inverter at the user's
+// request, so it becomes the working copy and counts as the user's. A current
+// set replaces the working copy when asked for, or when the working copy holds
+// nothing of the user's; otherwise the user's set is kept and compared.
+void DatasetController::deviceParametersetUpdate(QMap<uint16_t, uint16_t> parameters, bool motorSet)
+{
+    if (motorSet) {
+        applyFromDevice(parameters, Take::Adopt);
+        m_userChanges = true;
+        return;
+    }
+    const bool adopt = m_adoptNextSet || !m_userChanges;
+    m_adoptNextSet = false;
+    applyFromDevice(parameters, adopt ? Take::Adopt : Take::ImageOnly);
+    if (adopt)
+        m_userChanges = false;
+}
+
+void DatasetController::readParametersetFromDevice()
+{
+    if (!m_communicationController || m_communicationController->state() != CommunicationController::Connected)
+        return;
+    m_adoptNextSet = true;
+    m_communicationController->sendCurrentParametersetRequest();
+}
+
+void DatasetController::applyFromDevice(const QMap<uint16_t, uint16_t> &parameters, Take take)
+{
     bool settingsChanged = false;
     bool operatingValuesChanged = false;
+    bool imageChanged = false;
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
         const ParameterDescriptor *d = slot(it.key());
-        if (!d || !setRawValue(d, it.value()))
+        if (!d)
+            continue;
+        const bool keep = take == Take::ImageOnly && isConfiguration(*d);
+        if (isConfiguration(*d)) {
+            imageChanged = imageChanged || !m_imageKnown.test(d->id) || m_image[d->id] != it.value();
+            setImage(d->id, it.value());
+        }
+        if (keep || !setRawValue(d, it.value()))
             continue;
         if (d->cyclic && d->isOperatingValue())
             operatingValuesChanged = true;
         else
             settingsChanged = true;
     }
+    if (settingsChanged || imageChanged)
+        noteDifferencesMayHaveChanged();
     if (settingsChanged)
         emit parametersUpdated();
     if (operatingValuesChanged)
@@ -430,8 +505,7 @@ void DatasetController::sendChangedParametersToInverter()
         setValue(Param::StartStop, 0, false);
         addPending(first, Param::StartStop, rawValue(Param::StartStop));
     }
-    if (m_communicationController)
-        m_communicationController->sendSetParameterCommand(first);
+    sendMap(first);
 
     if (type == Code::NoMotor)
         return;
@@ -444,8 +518,8 @@ void DatasetController::sendChangedParametersToInverter()
         if (isWritable(id) && appliesToMotorType(*d, type))
             addPending(second, id, d->raw());
     }
-    if (!second.isEmpty() && m_communicationController)
-        m_communicationController->sendSetParameterCommand(second);
+    if (!second.isEmpty())
+        sendMap(second);
 }
 
 void DatasetController::loadMotorParamsFromDevice(uint16_t motorCode)
@@ -479,11 +553,11 @@ void DatasetController::sendStartCommand()
 {
     if (!m_communicationController)
         return;
-    m_communicationController->sendSetParameterCommand(Param::RatedFrequency, rawValue(Param::RatedFrequency));
+    sendOne(Param::RatedFrequency, rawValue(Param::RatedFrequency), rawValue(Param::RatedFrequency));
     if (motorRunning())
         return;
     setValue(Param::StartStop, 1, false);
-    m_communicationController->sendSetParameterCommand(Param::StartStop, rawValue(Param::StartStop));
+    sendOne(Param::StartStop, rawValue(Param::StartStop), rawValue(Param::StartStop));
 }
 
 void DatasetController::sendStopCommand()
@@ -491,9 +565,15 @@ void DatasetController::sendStopCommand()
     setValue(Param::StartStop, 0, false);
     if (!m_communicationController)
         return;
-    m_communicationController->sendSetParameterCommand(Param::StartStop, rawValue(Param::StartStop));
+    sendOne(Param::StartStop, rawValue(Param::StartStop), rawValue(Param::StartStop));
     // The stored set frequency stays, so that the next start sends it again.
-    m_communicationController->sendSetParameterCommand(Param::RatedFrequency, 0);
+    sendOne(Param::RatedFrequency, 0, Transient);
+}
+
+void DatasetController::sendParameter(uint16_t id)
+{
+    if (slot(id))
+        sendOne(id, rawValue(id), rawValue(id));
 }
 
 void DatasetController::sendResetCommand()
@@ -509,8 +589,7 @@ void DatasetController::changeActorBits(uint16_t bits, bool set)
         return;
     const uint16_t word = set ? uint16_t(d->raw() | bits) : uint16_t(d->raw() & ~bits);
     d->value = word;
-    if (m_communicationController)
-        m_communicationController->sendSetParameterCommand(Param::RelayAndLEDControl, word);
+    sendOne(Param::RelayAndLEDControl, word, word);
 }
 
 void DatasetController::invertRelay1(bool invert)
@@ -542,6 +621,7 @@ void DatasetController::invertAllActors(bool invert)
 
 void DatasetController::parameterStates(QMap<uint16_t, CommErrorCode> paramStates)
 {
+    noteWritesAnswered(paramStates);
     if (m_pendingStates.isEmpty() || paramStates.isEmpty())
         return;
     m_pendingStates.record(paramStates);
@@ -551,6 +631,8 @@ void DatasetController::parameterStates(QMap<uint16_t, CommErrorCode> paramState
     const bool accepted = m_pendingStates.allAccepted();
     const QString text = accepted ? QString() : m_pendingStates.transmissionText();
     m_pendingStates.clear();
+    if (accepted && differingParameters().isEmpty())
+        m_userChanges = false;
     if (accepted)
         emit parameterStatesComplete(CommError::NoError);
     else
@@ -603,19 +685,179 @@ int32_t DatasetController::loadFromFile(const QString &fileName)
     if (!file.read(values))
         return -1;
 
-    int32_t count = 0;
+    QMap<uint16_t, uint16_t> members;
     for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
         const ParameterDescriptor *d = slot(id);
-        if (!d || !file.includes(*d) || !isWritable(id))
+        if (!d || !file.includes(*d))
             continue;
         const auto it = values.constFind(d->key);
-        if (it != values.cend() && setRawValue(d, it.value()))
+        if (it != values.cend())
+            members.insert(id, it.value());
+    }
+    return takeValues(members);
+}
+
+int32_t DatasetController::takeValues(const QMap<uint16_t, uint16_t> &values)
+{
+    int32_t count = 0;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const ParameterDescriptor *d = slot(it.key());
+        if (d && isWritable(d->id) && setRawValue(d, it.value()))
             ++count;
     }
     revalidate();
     if (count != 0) {
+        m_userChanges = true;
+        noteDifferencesMayHaveChanged();
         emit loadedParametersFromFile();
         emit parametersUpdated();
     }
     return count;
+}
+
+// --- the device image
+
+void DatasetController::setImage(uint16_t id, uint16_t raw)
+{
+    m_image[id] = raw;
+    m_imageKnown.set(id);
+}
+
+bool DatasetController::deviceValueKnown(uint16_t id) const
+{
+    return id < Param::CatalogueSize && m_imageKnown.test(id);
+}
+
+uint16_t DatasetController::deviceRawValue(uint16_t id) const
+{
+    return id < Param::CatalogueSize ? m_image[id] : 0;
+}
+
+bool DatasetController::isConfiguration(const ParameterDescriptor &d) const
+{
+    return (d.inDeviceSet || d.inMotorSet) && !d.isOperatingValue();
+}
+
+// The same choice as the transmission's: with "kein Motor" only the motor type
+// and the two control sources go out, and motor-type specific parameters only
+// for their motor type.
+bool DatasetController::isComparable(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d || !isConfiguration(*d))
+        return false;
+    if (id == Param::MotorType || id == Param::InputForStart || id == Param::InputForRatedFrequency)
+        return true;
+    const uint16_t type = motorType();
+    return type != Code::NoMotor && appliesToMotorType(*d, type);
+}
+
+bool DatasetController::differsFromDevice(uint16_t id) const
+{
+    return isComparable(id) && m_imageKnown.test(id) && rawValue(id) != m_image[id];
+}
+
+QVector<uint16_t> DatasetController::differingParameters() const
+{
+    QVector<uint16_t> ids;
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id)
+        if (differsFromDevice(id))
+            ids.append(id);
+    return ids;
+}
+
+void DatasetController::noteDifferencesMayHaveChanged()
+{
+    if (!m_differencesTimer.isActive())
+        m_differencesTimer.start();
+}
+
+void DatasetController::sendOne(uint16_t id, uint16_t raw, int32_t imaged)
+{
+    if (!m_communicationController || m_communicationController->state() != CommunicationController::Connected)
+        return;
+    m_inFlight[id].append(imaged);
+    m_communicationController->sendSetParameterCommand(id, raw);
+}
+
+void DatasetController::sendMap(QMap<uint16_t, uint16_t> &message)
+{
+    if (!m_communicationController || m_communicationController->state() != CommunicationController::Connected)
+        return;
+    for (auto it = message.cbegin(); it != message.cend(); ++it)
+        m_inFlight[it.key()].append(it.value());
+    m_communicationController->sendSetParameterCommand(message);
+}
+
+// Answers come in the order of the writes, so each state belongs to the oldest
+// unanswered write of its number.
+void DatasetController::noteWritesAnswered(const QMap<uint16_t, CommErrorCode> &states)
+{
+    bool imageChanged = false;
+    for (auto it = states.cbegin(); it != states.cend(); ++it) {
+        const auto sent = m_inFlight.find(it.key());
+        if (sent == m_inFlight.end() || sent->isEmpty())
+            continue;
+        const int32_t raw = sent->takeFirst();
+        if (sent->isEmpty())
+            m_inFlight.erase(sent);
+        if (it.value() == CommError::NoError && raw != Transient && it.key() < Param::CatalogueSize) {
+            setImage(it.key(), uint16_t(raw));
+            imageChanged = true;
+        }
+    }
+    if (imageChanged)
+        noteDifferencesMayHaveChanged();
+}
+
+// --- values for lists
+
+double DatasetController::displayValue(uint16_t id, uint16_t raw) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return 0;
+    ParameterDescriptor decoded = *d;
+    decoded.storeRaw(raw);
+    return displayed(decoded);
+}
+
+QString DatasetController::unit(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (d && showsRpm(*d))
+        return QStringLiteral("min-1");
+    return ParameterTexts::unit(id);
+}
+
+QString DatasetController::displayText(uint16_t id, uint16_t raw) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return QString();
+    if (d->isEnumeration()) {
+        const auto it = d->enumeration.constFind(raw);
+        return it != d->enumeration.cend() ? translated(it.value()) : QStringLiteral("0x%1").arg(raw, 4, 16, QChar('0'));
+    }
+    if (d->hasOffState && raw == 0)
+        return translated(QStringLiteral("Aus"));
+    const double shown = displayValue(id, raw);
+    if (id == Param::I2TPeriod && shown < 0)
+        return QStringLiteral("–");
+    // As the fields show it: the divisor's decimals, whole min-1 values.
+    const int decimals = showsRpm(*d) ? 0 : (d->divisor >= 10 ? int(std::lround(std::log10(d->divisor))) : 0);
+    const QString number = QString::number(shown, 'f', id == Param::I2TPeriod ? 0 : decimals);
+    const QString u = unit(id);
+    return u.isEmpty() ? number : number + QLatin1Char(' ') + u;
+}
+
+uint16_t DatasetController::defaultRawValue(uint16_t id) const
+{
+    const ParameterDescriptor *d = slot(id);
+    if (!d)
+        return 0;
+    ParameterDescriptor fresh = *d;
+    fresh.value = d->defaultValue;
+    fresh.isOff = d->hasOffState && d->defaultValue < d->minimum ? 1 : 0;
+    return fresh.raw();
 }

@@ -5,12 +5,16 @@
 #include "ParameterCatalogue.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <QVector>
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 
 class CommunicationController;
@@ -20,6 +24,12 @@ class CommunicationController;
 // inverter into display values, decides what is transmitted when the user
 // applies changes, summarises the inverter's acknowledgements and derives the
 // motor and fault state from the InverterFlags word. GUI thread only.
+//
+// Beside the working copy that the pages edit, the controller keeps the device
+// image: the last value the inverter sent for each parameter and each value it
+// accepted from a write. Configuration parameters (members of the device or
+// motor set that a transmission would send) whose working value differs from
+// the image are the unsaved changes.
 //
 // Values are stored in Hz; convertible frequencies are shown and entered in
 // min-1 while SpeedDisplay says so. I2TPeriod is stored as the thermal time
@@ -81,6 +91,39 @@ public:
     bool saveToFile(const QString &fileName);
     // -1 for a missing or unreadable file, else the number of changed values.
     int32_t loadFromFile(const QString &fileName);
+    // Takes number -> raw values into the working copy as a file load does
+    // (writable parameters only, clamped); answers the number of changed values.
+    int32_t takeValues(const QMap<uint16_t, uint16_t> &values);
+
+    // ---- the device image ------------------------------------------------------
+    [[nodiscard]] bool deviceValueKnown(uint16_t id) const;
+    // The inverter's raw value; meaningful only while deviceValueKnown(id).
+    [[nodiscard]] uint16_t deviceRawValue(uint16_t id) const;
+    // Whether id is a configuration parameter that a transmission would send
+    // under the working copy's motor type.
+    [[nodiscard]] bool isComparable(uint16_t id) const;
+    // A comparable parameter whose working value differs from the known
+    // inverter value.
+    [[nodiscard]] bool differsFromDevice(uint16_t id) const;
+    // The differing parameters in ascending number.
+    [[nodiscard]] QVector<uint16_t> differingParameters() const;
+    [[nodiscard]] int32_t differenceCount() const { return differingParameters().size(); }
+    // When the connection was lost; invalid while connected or before the first connection.
+    [[nodiscard]] QDateTime deviceImageStaleSince() const { return m_imageStaleSince; }
+    // The working copy holds something of the user's: an edit, a file, a motor
+    // type or a motor memory, since the start or the last complete read or write.
+    [[nodiscard]] bool holdsUserChanges() const { return m_userChanges; }
+
+    // ---- values for lists ---------------------------------------------------------
+    // A raw value in the units the pages show (min-1 where SpeedDisplay says so,
+    // the I²t trip time); -1 for an undefined trip time.
+    [[nodiscard]] double displayValue(uint16_t id, uint16_t raw) const;
+    // The same as text with its unit ("900 Hz"), an enumeration as its translated text.
+    [[nodiscard]] QString displayText(uint16_t id, uint16_t raw) const;
+    // The unit the pages show for id, translated; empty for none.
+    [[nodiscard]] QString unit(uint16_t id) const;
+    // The catalogue's factory default as raw value.
+    [[nodiscard]] uint16_t defaultRawValue(uint16_t id) const;
 
 signals:
     void parametersUpdated();
@@ -94,6 +137,9 @@ signals:
     void writeMotorParametersetDone(CommErrorCode error, QString detailedText = QString());
     void motorPolePairsChanged();
     void speedDisplayChanged();
+    // The set of parameters that differ from the inverter, or the inverter's
+    // values behind them, may have changed. Coalesced: once per event loop pass.
+    void differencesChanged();
 
 public slots:
     void sendChangedParametersToInverter();
@@ -109,6 +155,13 @@ public slots:
     void invertOperationLed(bool invert);
     void invertAllActors(bool invert);
     void deviceParameterUpdate(QMap<uint16_t, uint16_t> parameters);
+    // A whole parameter set: the current set (type 5 answers) or the motor set
+    // that a motor memory load made current (type 14).
+    void deviceParametersetUpdate(QMap<uint16_t, uint16_t> parameters, bool motorSet);
+    // Asks for the current parameter set; it replaces the working copy when it arrives.
+    void readParametersetFromDevice();
+    // Sends the working value of one parameter at once (the set-point on Enter).
+    void sendParameter(uint16_t id);
     void deviceInformationUpdate(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware);
     void parameterStates(QMap<uint16_t, CommErrorCode> paramStates);
     void motorParameterStates(QMap<uint16_t, CommErrorCode> motorParamStates, CommErrorCode generalError);
@@ -122,6 +175,14 @@ private:
     static constexpr uint16_t OperationLedBit = 0x0080;
 
     enum class Limit { Minimum, Maximum };
+    // How values from the inverter reach the working copy; operating values always do.
+    enum class Take {
+        Adopt,     // the working copy becomes what the inverter holds
+        ImageOnly, // the working copy keeps the user's set
+    };
+    // A write of this value is not taken into the image when accepted (the
+    // stop command's set-point 0: the next start sends the stored one again).
+    static constexpr int32_t Transient = -1;
 
     void onConnected();
     void onDisconnected();
@@ -142,10 +203,28 @@ private:
     double displayed(const ParameterDescriptor &d) const;
     bool appliesToMotorType(const ParameterDescriptor &d, uint16_t type) const;
     void addPending(QMap<uint16_t, uint16_t> &message, uint16_t id, uint16_t raw);
+    double store(ParameterDescriptor *d, double displayValue, bool emitUpdate);
+    void applyFromDevice(const QMap<uint16_t, uint16_t> &parameters, Take take);
+    bool isConfiguration(const ParameterDescriptor &d) const;
+    void sendOne(uint16_t id, uint16_t raw, int32_t imaged);
+    void sendMap(QMap<uint16_t, uint16_t> &message);
+    void noteWritesAnswered(const QMap<uint16_t, CommErrorCode> &states);
+    void setImage(uint16_t id, uint16_t raw);
+    void noteDifferencesMayHaveChanged();
 
     CommunicationController *m_communicationController = nullptr;
     QTimer m_cyclicTimer;
     ParameterCatalogue m_catalogue;
     AcknowledgementSummary m_pendingStates;
     QByteArray m_deviceFirmware;
+
+    std::array<uint16_t, Param::CatalogueSize> m_image{};
+    std::bitset<Param::CatalogueSize> m_imageKnown;
+    QDateTime m_imageStaleSince;
+    // Values written and not yet answered, per number in sending order (a raw
+    // value, or Transient); the inverter answers every frame in order.
+    QMap<uint16_t, QList<int32_t>> m_inFlight;
+    bool m_userChanges = false;
+    bool m_adoptNextSet = false;
+    QTimer m_differencesTimer;
 };

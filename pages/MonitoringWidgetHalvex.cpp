@@ -5,6 +5,7 @@
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "MessagePresenter.h"
+#include "UnsavedChanges.h"
 #include "ParameterFieldBinder.h"
 #include "ParameterId.h"
 #include "StartupSettings.h"
@@ -430,6 +431,8 @@ void MonitoringWidgetHalvex::loadMotorTypeFromFile()
     if (speeds->currentIndex() < 0 || showsPlaceholder(speeds))
         return;
     const QString fileName = speeds->currentData().toString();
+    if (!confirmDiscardChanges(tr("Trotzdem den Motortyp laden?")))
+        return;
     if (!isUsableFile(fileName)) {
         showBox(Box::Critical, this, tr("Fehler"),
                 tr("Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!\n\n"));
@@ -476,6 +479,8 @@ void MonitoringWidgetHalvex::loadMotorParametersFromDevice()
         return;
     const uint16_t mask = motorSets();
     if (mask & (1u << slot)) {
+        if (!confirmDiscardChanges(tr("Trotzdem den Motorparametersatz laden?")))
+            return;
         m_motorSetLoadRequested = true;
         m_datasetController->loadMotorParamsFromDevice(uint16_t(slot));
         return;
@@ -592,6 +597,8 @@ void MonitoringWidgetHalvex::deleteParametersetResponseReceived(CommErrorCode er
 
 void MonitoringWidgetHalvex::loadMotorParametersFromFile()
 {
+    if (!confirmDiscardChanges(tr("Trotzdem einen Geräteparametersatz laden?")))
+        return;
     const QString fileName =
         m_fileChooser->openFileName(this, tr("Zu ladenden Geräteparametersatz wählen"), m_parametersetDirectory,
                                     tr("Geräteparametersätze (*.mps)"));
@@ -708,6 +715,12 @@ bool MonitoringWidgetHalvex::ask(QWidget *parent, const QString &text, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MonitoringWidgetHalvex::confirmDiscardChanges(const QString &actionQuestion)
+{
+    const int changes = m_datasetController->differenceCount();
+    return changes == 0 || ask(this, UnsavedChanges::questionText(changes, actionQuestion));
+}
+
 // ---- events ------------------------------------------------------------------------------
 
 void MonitoringWidgetHalvex::changeEvent(QEvent *event)
@@ -747,7 +760,6 @@ void MonitoringWidgetHalvex::keyPressEvent(QKeyEvent *event)
     const auto code = [this](uint16_t id) { return uint16_t(m_datasetController->value(id)); };
     if (ui->targetFrequencySpinBox->hasFocus() && code(Param::InputForRatedFrequency) == Code::InputTorvana
         && (m_datasetController->motorRunning() || code(Param::InputForStart) != Code::InputTorvana))
-        m_communicationController->sendSetParameterCommand(Param::RatedFrequency,
-                                                           m_datasetController->rawValue(Param::RatedFrequency));
+        m_datasetController->sendParameter(Param::RatedFrequency);
     event->accept();
 }

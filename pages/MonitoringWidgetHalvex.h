@@ -104,6 +104,8 @@ private:
     [[nodiscard]] uint16_t motorSets();
     // The chosen memory slot (0 to 15), -1 while the box shows its placeholder.
     [[nodiscard]] int chosenSlot() const;
+    // Asks before the working copy is replaced while it differs from the inverter.
+    bool confirmDiscardChanges(const QString &actionQuestion);
     void showBox(Box kind, QWidget *parent, const QString &title, const QString &text,
                  const QString &detailedText = QString());
     [[nodiscard]] bool ask(QWidget *parent, const QString &text, const QString &detailedText = QString());

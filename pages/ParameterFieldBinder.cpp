@@ -8,7 +8,10 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDateTime>
+#include <QLocale>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QWidget>
 
 ParameterFieldBinder::ParameterFieldBinder(QWidget *page, DatasetController *model)
@@ -16,6 +19,7 @@ ParameterFieldBinder::ParameterFieldBinder(QWidget *page, DatasetController *mod
 {
     // entryApplied carries the number; makes it usable in queued connections and spies.
     qRegisterMetaType<uint16_t>("uint16_t");
+    connect(model, &DatasetController::differencesChanged, this, &ParameterFieldBinder::updateMarks);
 }
 
 uint16_t ParameterFieldBinder::parameterNumber(const QWidget *widget)
@@ -197,6 +201,7 @@ void ParameterFieldBinder::updateToolTip(QDoubleSpinBox *spinBox)
         return;
     const uint16_t id = parameterNumber(spinBox);
     spinBox->setToolTip(spinBoxToolTip(spinBox, m_model->minimum(id), m_model->maximum(id)));
+    applyMark(spinBox);
 }
 
 void ParameterFieldBinder::updateToolTips()
@@ -225,6 +230,7 @@ void ParameterFieldBinder::fillComboBox(QComboBox *comboBox)
     const uint16_t id = parameterNumber(comboBox);
     const uint16_t current = uint16_t(m_model->value(id));
     comboBox->setToolTip(plainToolTip(id));
+    applyMark(comboBox);
     const QMap<uint16_t, QString> choices = m_model->enumeration(id); // translated, ascending code
     for (auto it = choices.cbegin(); it != choices.cend(); ++it) {
         comboBox->addItem(it.value(), uint(it.key()));
@@ -350,4 +356,69 @@ void ParameterFieldBinder::applyEntry(QObject *field)
             emit parameterChangedByUser();
         emit entryApplied(spinBox, id);
     }
+}
+
+// ---- unsaved changes -----------------------------------------------------------
+
+namespace {
+const char *const MarkProperty = "differsFromInverter";
+const char *const MarkLineProperty = "inverterValueLine";
+} // namespace
+
+void ParameterFieldBinder::applyMark(QWidget *field)
+{
+    const uint16_t id = parameterNumber(field);
+    const auto *spinBox = qobject_cast<QDoubleSpinBox *>(field);
+    const bool editable = id != 0 && !(spinBox && spinBox->isReadOnly());
+    const bool differs = editable && m_model->differsFromDevice(id);
+
+    if (field->property(MarkProperty).toBool() != differs) {
+        field->setProperty(MarkProperty, differs);
+        field->style()->unpolish(field);
+        field->style()->polish(field);
+        field->update();
+    }
+
+    // The tooltip's last line names the inverter's value; the rest of the
+    // tooltip belongs to whoever wrote it.
+    QString tip = field->toolTip();
+    const QString oldLine = field->property(MarkLineProperty).toString();
+    if (!oldLine.isEmpty() && tip.endsWith(oldLine))
+        tip.chop(oldLine.size());
+    QString line;
+    if (differs) {
+        const QString value = m_model->displayText(id, m_model->deviceRawValue(id));
+        const QDateTime stale = m_model->deviceImageStaleSince();
+        line = QLatin1Char('\n')
+            + (stale.isValid() ? tr("Im Umrichter (Stand %1): %2").arg(QLocale().toString(stale.time(), QLocale::ShortFormat), value)
+                               : tr("Im Umrichter: %1").arg(value));
+    }
+    if (line != oldLine || tip != field->toolTip()) {
+        field->setToolTip(tip + line);
+        field->setProperty(MarkLineProperty, line);
+    }
+}
+
+void ParameterFieldBinder::updateMarks()
+{
+    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>())
+        if (parameterNumber(spinBox) != 0)
+            applyMark(spinBox);
+    for (QComboBox *comboBox : fields<QComboBox>())
+        if (parameterNumber(comboBox) != 0)
+            applyMark(comboBox);
+}
+
+QVector<uint16_t> ParameterFieldBinder::fieldNumbers(const QWidget *page)
+{
+    QVector<uint16_t> ids;
+    if (!page)
+        return ids;
+    for (QDoubleSpinBox *spinBox : page->findChildren<QDoubleSpinBox *>())
+        if (!spinBox->isReadOnly() && parameterNumber(spinBox) != 0)
+            ids.append(parameterNumber(spinBox));
+    for (QComboBox *comboBox : page->findChildren<QComboBox *>())
+        if (parameterNumber(comboBox) != 0)
+            ids.append(parameterNumber(comboBox));
+    return ids;
 }

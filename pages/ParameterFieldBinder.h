@@ -123,6 +123,14 @@ public:
     // Enables or disables a field together with its caption.
     void setParameterEnabled(uint16_t id, bool enabled);
 
+    // ---- unsaved changes --------------------------------------------------------
+    // Marks every editable field whose working value differs from the inverter
+    // (property "differsFromInverter", drawn by the style sheet) and adds the
+    // inverter's value to its tooltip. Runs on the model's differencesChanged().
+    void updateMarks();
+    // The numbers of the editable fields below page.
+    [[nodiscard]] static QVector<uint16_t> fieldNumbers(const QWidget *page);
+
     // ---- language change ------------------------------------------------------
     // The page's changeEvent: beginRetranslation(), retranslate the form,
     // fillComboBoxes(), updateSpeedDisplay(), updateToolTips(), its own texts,
@@ -149,6 +157,8 @@ signals:
     void entryApplied(QWidget *field, uint16_t id);
 
 private:
+    void applyMark(QWidget *field);
+
     template <typename T>
     QList<T *> fields(QWidget *scope = nullptr) const;
     bool isStoppedOnly(uint16_t id) const;

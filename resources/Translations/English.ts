@@ -61,6 +61,175 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../../app/CompareDialog.ui" line="+14"/>
+        <source>Parameter vergleichen</source>
+        <translation>Compare parameters</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Referenz:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>nur Unterschiede</source>
+        <translation>differences only</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Markierte Referenzwerte übernehmen</source>
+        <translation>Take checked reference values</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als CSV exportieren...</source>
+        <translation>Export as CSV...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../app/CompareDialog.cpp" line="+88"/>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Werkseinstellungen</source>
+        <translation>Factory settings</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz-Datei wählen...</source>
+        <translation>Choose parameter set file...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Motortyp %1</source>
+        <translation>Motor type %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Parametersatz als Referenz wählen</source>
+        <translation>Choose a parameter set as reference</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersätze (*.mps *.mtr)</source>
+        <translation>Parameter sets (*.mps *.mtr)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+130"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <source>Die Datei kann nicht als Parametersatz gelesen werden:
+%1
+
+</source>
+        <translation>The file cannot be read as a parameter set:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Werkseinstellung</source>
+        <translation>Factory setting</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Übernehmen</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arbeitskopie</source>
+        <translation>Working copy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichter</source>
+        <translation>Inverter</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+44"/>
+        <source>%n Parameter weichen vom Umrichter ab.</source>
+        <translation>
+            <numerusform>%n parameter differs from the inverter.</numerusform>
+            <numerusform>%n parameters differ from the inverter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n Parameter weichen von der Referenz ab.</source>
+        <translation>
+            <numerusform>%n parameter differs from the reference.</numerusform>
+            <numerusform>%n parameters differ from the reference.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nicht verbunden: die Umrichterwerte sind vom %1.</source>
+        <translation>Not connected: the inverter&apos;s values are from %1.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Einige Werte können nur bei stehendem Motor geändert werden und wurden nicht übernommen.
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>Some values can only be changed while the motor is stopped and were not taken.
+For more information, see details.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vergleich als CSV speichern</source>
+        <translation>Save comparison as CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Datei konnte nicht geschrieben werden:
+%1
+
+</source>
+        <translation>The file could not be written:
+%1
+
+</translation>
+    </message>
+</context>
+<context>
     <name>DatasetController</name>
     <message>
         <location filename="../../model/AcknowledgementSummary.cpp" line="+32"/>
@@ -1951,11 +2120,11 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+478"/>
-        <location line="+27"/>
+        <location filename="../../app/MainWindow.cpp" line="+516"/>
+        <location line="+26"/>
         <location line="+20"/>
         <location line="+9"/>
-        <location line="+253"/>
+        <location line="+265"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -1991,8 +2160,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-423"/>
-        <location line="+334"/>
+        <location filename="../../app/MainWindow.cpp" line="-465"/>
+        <location line="+366"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
     </message>
@@ -2022,13 +2191,18 @@ Maximum: %3%4</translation>
         <translation>Save on inverter</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-350"/>
-        <location line="+350"/>
+        <location line="+16"/>
+        <source>Vergleichen...</source>
+        <translation>Compare...</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-382"/>
+        <location line="+382"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
     </message>
     <message>
-        <location line="-310"/>
+        <location line="-342"/>
         <source>Prototyp</source>
         <translation>Prototype</translation>
     </message>
@@ -2058,12 +2232,25 @@ Maximum: %3%4</translation>
         <translation>Inverter ready for operation</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+36"/>
         <source>Parameter geändert</source>
         <translation>Parameters changed</translation>
     </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n Parameter weichen vom Umrichter ab.</source>
+        <translation>
+            <numerusform>%n parameter differs from the inverter.</numerusform>
+            <numerusform>%n parameters differ from the inverter.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+28"/>
+        <location line="+15"/>
+        <source>Trotzdem vom Umrichter laden?</source>
+        <translation>Read from the inverter anyway?</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Die Parameter wurden erfolgreich vom Umrichter abgerufen!
 
 </source>
@@ -2073,21 +2260,21 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+25"/>
+        <location line="+24"/>
         <location line="+9"/>
-        <location line="+98"/>
+        <location line="+100"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-132"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>At least one error has occurred by activating the settings!
 For more information, see details.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Die Parameter wurden erfolgreich zum Umrichter übertragen!
 
 </source>
@@ -2132,7 +2319,7 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+98"/>
         <source>Die Hilfedatei konnte nicht geöffnet werden!
 
 Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!
@@ -2168,7 +2355,12 @@ Please check that a suitable program for viewing pdf files is installed!
         <translation>Switch to German</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+93"/>
+        <source>Torvana trotzdem schließen?</source>
+        <translation>Close Torvana anyway?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
 
 Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
@@ -2228,7 +2420,7 @@ Please wait until the firmware update is finished before closing Torvana.
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+315"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
@@ -2302,7 +2494,7 @@ Please wait until the firmware update is finished before closing Torvana.
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -2376,20 +2568,20 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+406"/>
-        <location line="+51"/>
-        <location line="+274"/>
+        <location line="+373"/>
+        <location line="+44"/>
+        <location line="+284"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-663"/>
-        <location line="+664"/>
+        <location line="-643"/>
+        <location line="+644"/>
         <source>Speicherplatz wählen...</source>
         <translation>Select parameter-set...</translation>
     </message>
     <message>
-        <location line="-522"/>
+        <location line="-502"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
         <translation>Please select the spindle family.</translation>
     </message>
@@ -2429,14 +2621,14 @@ Maximum: %3%4</translation>
         <translation>Delete %1</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+79"/>
+        <location line="+40"/>
+        <location line="+59"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Select spindle family...</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+52"/>
+        <location line="-40"/>
+        <location line="+38"/>
         <source>Spindeltyp wählen...</source>
         <translation>Select spindle type...</translation>
     </message>
@@ -2446,17 +2638,22 @@ Maximum: %3%4</translation>
         <translation>Select maximum speed...</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+130"/>
+        <location line="+21"/>
+        <source>Trotzdem den Motortyp laden?</source>
+        <translation>Load the motor type anyway?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+132"/>
         <location line="+4"/>
         <location line="+4"/>
         <location line="+13"/>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-170"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
@@ -2467,14 +2664,14 @@ Maximum: %3%4</translation>
     <message>
         <location line="+4"/>
         <location line="+8"/>
-        <location line="+37"/>
+        <location line="+39"/>
         <location line="+5"/>
         <location line="+50"/>
         <location line="+5"/>
         <location line="+11"/>
         <location line="+22"/>
         <location line="+10"/>
-        <location line="+19"/>
+        <location line="+21"/>
         <location line="+8"/>
         <location line="+16"/>
         <location line="+4"/>
@@ -2483,7 +2680,7 @@ Maximum: %3%4</translation>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-264"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
@@ -2501,7 +2698,12 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
+        <source>Trotzdem den Motorparametersatz laden?</source>
+        <translation>Load the motor parameter set anyway?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 
 Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</source>
@@ -2636,7 +2838,12 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Trotzdem einen Geräteparametersatz laden?</source>
+        <translation>Load a device parameter set anyway?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zu ladenden Geräteparametersatz wählen</source>
         <translation>Select device parameter-set to load</translation>
     </message>
@@ -2709,6 +2916,631 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>ParameterComparison</name>
+    <message>
+        <location filename="../../model/ParameterComparison.cpp" line="+82"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arbeitskopie</source>
+        <translation>Working copy</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umrichter</source>
+        <translation>Inverter</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFieldBinder</name>
+    <message>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+393"/>
+        <source>Im Umrichter (Stand %1): %2</source>
+        <translation>On the inverter (as of %1): %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Im Umrichter: %1</source>
+        <translation>On the inverter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterTexts</name>
+    <message>
+        <location filename="../../model/ParameterTexts.cpp" line="+19"/>
+        <source>Frequenzsollwert</source>
+        <translation>Frequency set-point</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <location line="+11"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+1"/>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Start/Stopp</source>
+        <translation>Start/stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlanzeige</source>
+        <translation>Speed display</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aktueller Frequenzsollwert</source>
+        <translation>Current frequency set-point</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spitzenstrom</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+4"/>
+        <location line="+16"/>
+        <location line="+34"/>
+        <source>A eff~</source>
+        <translation>A RMS~</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Frequenzistwert</source>
+        <translation>Actual frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspannung</source>
+        <translation>Motor voltage</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+28"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <source>V~</source>
+        <translation>V~</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>ZK-Spannung (Motor)</source>
+        <translation>DC link voltage (motor)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>V-</source>
+        <translation>V-</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorwirkstrom</source>
+        <translation>Motor active current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wirkleistung</source>
+        <translation>Active power</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorcode</source>
+        <translation>Motor code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t-Auslastung</source>
+        <translation>I²t load</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+10"/>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <source>Betriebsstunden Umrichter</source>
+        <translation>Operating hours inverter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsstunden Motor</source>
+        <translation>Operating hours motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichterstatus</source>
+        <translation>Inverter status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1. Störung</source>
+        <translation>1st fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2. Störung</source>
+        <translation>2nd fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3. Störung</source>
+        <translation>3rd fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4. Störung</source>
+        <translation>4th fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5. Störung</source>
+        <translation>5th fault</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichtertyp</source>
+        <translation>Inverter type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimale Frequenz</source>
+        <translation>Minimum frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximale Frequenz</source>
+        <translation>Maximum frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspitzenstrom</source>
+        <translation>Motor peak current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beschleunigungsrampe</source>
+        <translation>Acceleration ramp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <location line="+14"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Bremsrampe</source>
+        <translation>Deceleration ramp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufzeit</source>
+        <translation>Start-up time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufstrom</source>
+        <translation>Start-up current</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+52"/>
+        <source>A~</source>
+        <translation>A~</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Anlauffrequenz</source>
+        <translation>Start-up frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ausschaltzeit Anlauf</source>
+        <translation>Start-up switch-off time</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>µs</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DC-Bremszeit</source>
+        <translation>DC brake time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DC-Bremsstrom</source>
+        <translation>DC brake current</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>A-</source>
+        <translation>A-</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Haltestrom</source>
+        <translation>Holding current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 0</source>
+        <translation>U/f voltage 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 1</source>
+        <translation>U/f frequency 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 1</source>
+        <translation>U/f voltage 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 2</source>
+        <translation>U/f frequency 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 2</source>
+        <translation>U/f voltage 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 3</source>
+        <translation>U/f frequency 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 3</source>
+        <translation>U/f voltage 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I*R-Anhebefaktor</source>
+        <translation>I*R boost factor</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>V/A</source>
+        <translation>V/A</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lastkompensationsfaktor</source>
+        <translation>Load compensation factor</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%/A~</source>
+        <translation>%/A~</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filterzeit</source>
+        <translation>Filter time</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+5"/>
+        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>I²t-Stromschwelle</source>
+        <translation>I²t current threshold</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t-Zeit</source>
+        <translation>I²t time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Funktion I²t-Überwachung</source>
+        <translation>I²t monitoring function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U-Regler KP</source>
+        <translation>Voltage controller KP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U-Regler TN</source>
+        <translation>Voltage controller TN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler KP</source>
+        <translation>Speed controller KP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TN</source>
+        <translation>Speed controller TN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TV</source>
+        <translation>Speed controller TV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TF</source>
+        <translation>Speed controller TF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperaturüberwachung</source>
+        <translation>Temperature monitoring</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sensorwert</source>
+        <translation>Sensor value</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motortyp</source>
+        <translation>Motor type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennfrequenz</source>
+        <translation>Rated frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennspannung</source>
+        <translation>Rated voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennstrom</source>
+        <translation>Rated current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cos phi</source>
+        <translation>cos phi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anzahl Polpaare</source>
+        <translation>Number of pole pairs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N_soll Stromeingang</source>
+        <translation>Speed set-point current input</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+25"/>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>N_soll Spannungseingang</source>
+        <translation>Speed set-point voltage input</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Temperatur Kühlkörper</source>
+        <translation>Heat sink temperature</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZK-Spannung (Eingang)</source>
+        <translation>DC link voltage (input)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais- und LED-Steuerung</source>
+        <translation>Relay and LED control</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitaleingänge und Motortemperatur</source>
+        <translation>Digital inputs and motor temperature</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 1</source>
+        <translation>Fixed frequency 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 2</source>
+        <translation>Fixed frequency 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 3</source>
+        <translation>Fixed frequency 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 4</source>
+        <translation>Fixed frequency 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 1</source>
+        <translation>DIN 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 2</source>
+        <translation>DIN 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 3</source>
+        <translation>DIN 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4</source>
+        <translation>DIN 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 5</source>
+        <translation>DIN 5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 6</source>
+        <translation>DIN 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPS-Eingang</source>
+        <translation>PLC input</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais 1</source>
+        <translation>Relay 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais 2</source>
+        <translation>Relay 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais-Warnstrom</source>
+        <translation>Relay warning current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN-Funktion</source>
+        <translation>AIN function</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CAN Node-ID</source>
+        <translation>CAN node ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN minimale Frequenz</source>
+        <translation>AIN minimum frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximale Frequenz</source>
+        <translation>AIN maximum frequency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximale Spannung</source>
+        <translation>AIN maximum voltage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximaler Strom</source>
+        <translation>AIN maximum current</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startvorgabe</source>
+        <translation>Start source</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frequenzsollwertvorgabe</source>
+        <translation>Set-point source</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehrichtung</source>
+        <translation>Direction of rotation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belegte Motorspeicher</source>
+        <translation>Motor memories in use</translation>
+    </message>
+</context>
+<context>
     <name>ScopeViewDialog</name>
     <message>
         <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
@@ -2736,7 +3568,7 @@ Do you really want to reset the inverter to its factory settings?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+433"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+401"/>
         <source>Spindeleinlauf</source>
         <translation>Spindle run-in</translation>
     </message>
@@ -2808,7 +3640,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-502"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-475"/>
         <source>Erstinbetriebnahme</source>
         <translation>Initial operation</translation>
     </message>
@@ -2833,7 +3665,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Updating the parameters...</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+127"/>
         <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
 
 </source>
@@ -3007,26 +3839,26 @@ Please remove the cause and start the spindle run-in again.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+124"/>
-        <location line="+49"/>
+        <location line="+112"/>
+        <location line="+37"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+100"/>
+        <location line="-90"/>
+        <location line="+79"/>
         <source>Einlaufprogramm wählen...</source>
         <translation>Select run-in program...</translation>
     </message>
     <message>
-        <location line="-81"/>
-        <location line="+78"/>
+        <location line="-63"/>
+        <location line="+60"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Select spindle family...</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+53"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>Spindeltyp wählen...</source>
         <translation>Select spindle type...</translation>
     </message>
@@ -3055,6 +3887,28 @@ Please remove the cause and start the spindle run-in again.
         <location line="+1"/>
         <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
         <translation>Please select the spindle run-in program.</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <location filename="../../app/UnsavedChanges.cpp" line="+10"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n Parameter weichen vom Umrichter ab und sind dort noch nicht gespeichert. Diese Änderungen gehen dabei verloren.
+
+</source>
+        <translation>
+            <numerusform>%n parameter differs from the inverter and is not saved there yet. This change will be lost.
+
+</numerusform>
+            <numerusform>%n parameters differ from the inverter and are not saved there yet. These changes will be lost.
+
+</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

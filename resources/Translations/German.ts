@@ -61,6 +61,175 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../../app/CompareDialog.ui" line="+14"/>
+        <source>Parameter vergleichen</source>
+        <translation>Parameter vergleichen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Referenz:</source>
+        <translation>Referenz:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>nur Unterschiede</source>
+        <translation>nur Unterschiede</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Markierte Referenzwerte übernehmen</source>
+        <translation>Markierte Referenzwerte übernehmen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als CSV exportieren...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../app/CompareDialog.cpp" line="+88"/>
+        <source>keine</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Werkseinstellungen</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersatz-Datei wählen...</source>
+        <translation>Parametersatz-Datei wählen...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Motortyp %1</source>
+        <translation>Motortyp %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Parametersatz als Referenz wählen</source>
+        <translation>Parametersatz als Referenz wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parametersätze (*.mps *.mtr)</source>
+        <translation>Parametersätze (*.mps *.mtr)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+130"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-129"/>
+        <source>Die Datei kann nicht als Parametersatz gelesen werden:
+%1
+
+</source>
+        <translation>Die Datei kann nicht als Parametersatz gelesen werden:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Werkseinstellung</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arbeitskopie</source>
+        <translation>Arbeitskopie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichter</source>
+        <translation>Umrichter</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+44"/>
+        <source>%n Parameter weichen vom Umrichter ab.</source>
+        <translation>
+            <numerusform>%n Parameter weicht vom Umrichter ab.</numerusform>
+            <numerusform>%n Parameter weichen vom Umrichter ab.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n Parameter weichen von der Referenz ab.</source>
+        <translation>
+            <numerusform>%n Parameter weicht von der Referenz ab.</numerusform>
+            <numerusform>%n Parameter weichen von der Referenz ab.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nicht verbunden: die Umrichterwerte sind vom %1.</source>
+        <translation>Nicht verbunden: die Umrichterwerte sind vom %1.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Einige Werte können nur bei stehendem Motor geändert werden und wurden nicht übernommen.
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>Einige Werte können nur bei stehendem Motor geändert werden und wurden nicht übernommen.
+Weitere Informationen finden Sie unter Details.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Vergleich</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vergleich als CSV speichern</source>
+        <translation>Vergleich als CSV speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die Datei konnte nicht geschrieben werden:
+%1
+
+</source>
+        <translation>Die Datei konnte nicht geschrieben werden:
+%1
+
+</translation>
+    </message>
+</context>
+<context>
     <name>DatasetController</name>
     <message>
         <location filename="../../model/AcknowledgementSummary.cpp" line="+32"/>
@@ -1951,11 +2120,11 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+478"/>
-        <location line="+27"/>
+        <location filename="../../app/MainWindow.cpp" line="+516"/>
+        <location line="+26"/>
         <location line="+20"/>
         <location line="+9"/>
-        <location line="+253"/>
+        <location line="+265"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -1991,8 +2160,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-423"/>
-        <location line="+334"/>
+        <location filename="../../app/MainWindow.cpp" line="-465"/>
+        <location line="+366"/>
         <source>Nicht verbunden</source>
         <translation>Nicht verbunden</translation>
     </message>
@@ -2022,13 +2191,18 @@ Maximum: %3%4</translation>
         <translation>In Umrichter speichern</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-350"/>
-        <location line="+350"/>
+        <location line="+16"/>
+        <source>Vergleichen...</source>
+        <translation>Vergleichen...</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-382"/>
+        <location line="+382"/>
         <source>Verbunden</source>
         <translation>Verbunden</translation>
     </message>
     <message>
-        <location line="-310"/>
+        <location line="-342"/>
         <source>Prototyp</source>
         <translation>Prototyp</translation>
     </message>
@@ -2058,12 +2232,25 @@ Maximum: %3%4</translation>
         <translation>Umrichter betriebsbereit</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+36"/>
         <source>Parameter geändert</source>
         <translation>Parameter geändert</translation>
     </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n Parameter weichen vom Umrichter ab.</source>
+        <translation>
+            <numerusform>%n Parameter weicht vom Umrichter ab.</numerusform>
+            <numerusform>%n Parameter weichen vom Umrichter ab.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+28"/>
+        <location line="+15"/>
+        <source>Trotzdem vom Umrichter laden?</source>
+        <translation>Trotzdem vom Umrichter laden?</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Die Parameter wurden erfolgreich vom Umrichter abgerufen!
 
 </source>
@@ -2073,21 +2260,21 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+25"/>
+        <location line="+24"/>
         <location line="+9"/>
-        <location line="+98"/>
+        <location line="+100"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-132"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Die Parameter wurden erfolgreich zum Umrichter übertragen!
 
 </source>
@@ -2132,7 +2319,7 @@ Weitere Informationen finden Sie unter Details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+98"/>
         <source>Die Hilfedatei konnte nicht geöffnet werden!
 
 Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateien installiert ist!
@@ -2168,7 +2355,12 @@ Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateie
         <translation>Umschalten zu Deutsch</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+93"/>
+        <source>Torvana trotzdem schließen?</source>
+        <translation>Torvana trotzdem schließen?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
 
 Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
@@ -2228,7 +2420,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+315"/>
         <source>Laden</source>
         <translation>Laden</translation>
     </message>
@@ -2302,7 +2494,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -2376,20 +2568,20 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+406"/>
-        <location line="+51"/>
-        <location line="+274"/>
+        <location line="+373"/>
+        <location line="+44"/>
+        <location line="+284"/>
         <source> min-1</source>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="-663"/>
-        <location line="+664"/>
+        <location line="-643"/>
+        <location line="+644"/>
         <source>Speicherplatz wählen...</source>
         <translation>Speicherplatz wählen...</translation>
     </message>
     <message>
-        <location line="-522"/>
+        <location line="-502"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
         <translation>Bitte wählen Sie die Spindelfamilie aus.</translation>
     </message>
@@ -2429,14 +2621,14 @@ Maximum: %3%4</translation>
         <translation>%1 löschen</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+79"/>
+        <location line="+40"/>
+        <location line="+59"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Spindelfamilie wählen...</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+52"/>
+        <location line="-40"/>
+        <location line="+38"/>
         <source>Spindeltyp wählen...</source>
         <translation>Spindeltyp wählen...</translation>
     </message>
@@ -2446,17 +2638,22 @@ Maximum: %3%4</translation>
         <translation>Maximaldrehzahl wählen...</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+130"/>
+        <location line="+21"/>
+        <source>Trotzdem den Motortyp laden?</source>
+        <translation>Trotzdem den Motortyp laden?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+132"/>
         <location line="+4"/>
         <location line="+4"/>
         <location line="+13"/>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-170"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
@@ -2467,14 +2664,14 @@ Maximum: %3%4</translation>
     <message>
         <location line="+4"/>
         <location line="+8"/>
-        <location line="+37"/>
+        <location line="+39"/>
         <location line="+5"/>
         <location line="+50"/>
         <location line="+5"/>
         <location line="+11"/>
         <location line="+22"/>
         <location line="+10"/>
-        <location line="+19"/>
+        <location line="+21"/>
         <location line="+8"/>
         <location line="+16"/>
         <location line="+4"/>
@@ -2483,7 +2680,7 @@ Maximum: %3%4</translation>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-264"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
@@ -2501,7 +2698,12 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+31"/>
+        <source>Trotzdem den Motorparametersatz laden?</source>
+        <translation>Trotzdem den Motorparametersatz laden?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Der ausgewählte Motorparametersatz ist nicht belegt und kann nicht geladen werden!
 
 Aktuell sind keine Motorparametersätze definiert und können daher nicht geladen werden.</source>
@@ -2636,7 +2838,12 @@ Weitere Informationen finden Sie unter Details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Trotzdem einen Geräteparametersatz laden?</source>
+        <translation>Trotzdem einen Geräteparametersatz laden?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zu ladenden Geräteparametersatz wählen</source>
         <translation>Zu ladenden Geräteparametersatz wählen</translation>
     </message>
@@ -2709,6 +2916,631 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     </message>
 </context>
 <context>
+    <name>ParameterComparison</name>
+    <message>
+        <location filename="../../model/ParameterComparison.cpp" line="+82"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arbeitskopie</source>
+        <translation>Arbeitskopie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Umrichter</source>
+        <translation>Umrichter</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFieldBinder</name>
+    <message>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+393"/>
+        <source>Im Umrichter (Stand %1): %2</source>
+        <translation>Im Umrichter (Stand %1): %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Im Umrichter: %1</source>
+        <translation>Im Umrichter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterTexts</name>
+    <message>
+        <location filename="../../model/ParameterTexts.cpp" line="+19"/>
+        <source>Frequenzsollwert</source>
+        <translation>Frequenzsollwert</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <location line="+11"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+13"/>
+        <location line="+1"/>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Start/Stopp</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehzahlanzeige</source>
+        <translation>Drehzahlanzeige</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aktueller Frequenzsollwert</source>
+        <translation>Aktueller Frequenzsollwert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spitzenstrom</source>
+        <translation>Spitzenstrom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+4"/>
+        <location line="+16"/>
+        <location line="+34"/>
+        <source>A eff~</source>
+        <translation>A eff~</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Frequenzistwert</source>
+        <translation>Frequenzistwert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspannung</source>
+        <translation>Motorspannung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+28"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+17"/>
+        <source>V~</source>
+        <translation>V~</translation>
+    </message>
+    <message>
+        <location line="-50"/>
+        <source>ZK-Spannung (Motor)</source>
+        <translation>ZK-Spannung (Motor)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>V-</source>
+        <translation>V-</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorwirkstrom</source>
+        <translation>Motorwirkstrom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wirkleistung</source>
+        <translation>Wirkleistung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorcode</source>
+        <translation>Motorcode</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t-Auslastung</source>
+        <translation>I²t-Auslastung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+33"/>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+10"/>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <source>Betriebsstunden Umrichter</source>
+        <translation>Betriebsstunden Umrichter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Betriebsstunden Motor</source>
+        <translation>Betriebsstunden Motor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichterstatus</source>
+        <translation>Umrichterstatus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1. Störung</source>
+        <translation>1. Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2. Störung</source>
+        <translation>2. Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3. Störung</source>
+        <translation>3. Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4. Störung</source>
+        <translation>4. Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>5. Störung</source>
+        <translation>5. Störung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichtertyp</source>
+        <translation>Umrichtertyp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimale Frequenz</source>
+        <translation>Minimale Frequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximale Frequenz</source>
+        <translation>Maximale Frequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspitzenstrom</source>
+        <translation>Motorspitzenstrom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beschleunigungsrampe</source>
+        <translation>Beschleunigungsrampe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <location line="+14"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Bremsrampe</source>
+        <translation>Bremsrampe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufzeit</source>
+        <translation>Anlaufzeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anlaufstrom</source>
+        <translation>Anlaufstrom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+52"/>
+        <source>A~</source>
+        <translation>A~</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Anlauffrequenz</source>
+        <translation>Anlauffrequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ausschaltzeit Anlauf</source>
+        <translation>Ausschaltzeit Anlauf</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>µs</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DC-Bremszeit</source>
+        <translation>DC-Bremszeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DC-Bremsstrom</source>
+        <translation>DC-Bremsstrom</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>A-</source>
+        <translation>A-</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Haltestrom</source>
+        <translation>Haltestrom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 0</source>
+        <translation>U/f-Spannung 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 1</source>
+        <translation>U/f-Frequenz 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 1</source>
+        <translation>U/f-Spannung 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 2</source>
+        <translation>U/f-Frequenz 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 2</source>
+        <translation>U/f-Spannung 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Frequenz 3</source>
+        <translation>U/f-Frequenz 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U/f-Spannung 3</source>
+        <translation>U/f-Spannung 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I*R-Anhebefaktor</source>
+        <translation>I*R-Anhebefaktor</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>V/A</source>
+        <translation>V/A</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lastkompensationsfaktor</source>
+        <translation>Lastkompensationsfaktor</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%/A~</source>
+        <translation>%/A~</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filterzeit</source>
+        <translation>Filterzeit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+5"/>
+        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>I²t-Stromschwelle</source>
+        <translation>I²t-Stromschwelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I²t-Zeit</source>
+        <translation>I²t-Zeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Funktion I²t-Überwachung</source>
+        <translation>Funktion I²t-Überwachung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U-Regler KP</source>
+        <translation>U-Regler KP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U-Regler TN</source>
+        <translation>U-Regler TN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler KP</source>
+        <translation>N-Regler KP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TN</source>
+        <translation>N-Regler TN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TV</source>
+        <translation>N-Regler TV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N-Regler TF</source>
+        <translation>N-Regler TF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperaturüberwachung</source>
+        <translation>Temperaturüberwachung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sensorwert</source>
+        <translation>Sensorwert</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ohm</source>
+        <translation>Ohm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motortyp</source>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennfrequenz</source>
+        <translation>Nennfrequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennspannung</source>
+        <translation>Nennspannung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nennstrom</source>
+        <translation>Nennstrom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cos phi</source>
+        <translation>cos phi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anzahl Polpaare</source>
+        <translation>Anzahl Polpaare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N_soll Stromeingang</source>
+        <translation>N_soll Stromeingang</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+25"/>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>N_soll Spannungseingang</source>
+        <translation>N_soll Spannungseingang</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+2"/>
+        <location line="+21"/>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Temperatur Kühlkörper</source>
+        <translation>Temperatur Kühlkörper</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZK-Spannung (Eingang)</source>
+        <translation>ZK-Spannung (Eingang)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais- und LED-Steuerung</source>
+        <translation>Relais- und LED-Steuerung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Digitaleingänge und Motortemperatur</source>
+        <translation>Digitaleingänge und Motortemperatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 1</source>
+        <translation>Festfrequenz 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 2</source>
+        <translation>Festfrequenz 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 3</source>
+        <translation>Festfrequenz 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Festfrequenz 4</source>
+        <translation>Festfrequenz 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 1</source>
+        <translation>DIN 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 2</source>
+        <translation>DIN 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 3</source>
+        <translation>DIN 3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4</source>
+        <translation>DIN 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 5</source>
+        <translation>DIN 5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 6</source>
+        <translation>DIN 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SPS-Eingang</source>
+        <translation>SPS-Eingang</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais 1</source>
+        <translation>Relais 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais 2</source>
+        <translation>Relais 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relais-Warnstrom</source>
+        <translation>Relais-Warnstrom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN-Funktion</source>
+        <translation>AIN-Funktion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CAN Node-ID</source>
+        <translation>CAN Node-ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN minimale Frequenz</source>
+        <translation>AIN minimale Frequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximale Frequenz</source>
+        <translation>AIN maximale Frequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximale Spannung</source>
+        <translation>AIN maximale Spannung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>AIN maximaler Strom</source>
+        <translation>AIN maximaler Strom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Startvorgabe</source>
+        <translation>Startvorgabe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Frequenzsollwertvorgabe</source>
+        <translation>Frequenzsollwertvorgabe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drehrichtung</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belegte Motorspeicher</source>
+        <translation>Belegte Motorspeicher</translation>
+    </message>
+</context>
+<context>
     <name>ScopeViewDialog</name>
     <message>
         <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
@@ -2736,7 +3568,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+433"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+401"/>
         <source>Spindeleinlauf</source>
         <translation>Spindeleinlauf</translation>
     </message>
@@ -2808,7 +3640,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-502"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-475"/>
         <source>Erstinbetriebnahme</source>
         <translation>Erstinbetriebnahme</translation>
     </message>
@@ -2833,7 +3665,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Parameteraktualisierung...</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+127"/>
         <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
 
 </source>
@@ -3007,26 +3839,26 @@ Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+124"/>
-        <location line="+49"/>
+        <location line="+112"/>
+        <location line="+37"/>
         <source> min-1</source>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+100"/>
+        <location line="-90"/>
+        <location line="+79"/>
         <source>Einlaufprogramm wählen...</source>
         <translation>Einlaufprogramm wählen...</translation>
     </message>
     <message>
-        <location line="-81"/>
-        <location line="+78"/>
+        <location line="-63"/>
+        <location line="+60"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Spindelfamilie wählen...</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+53"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>Spindeltyp wählen...</source>
         <translation>Spindeltyp wählen...</translation>
     </message>
@@ -3055,6 +3887,28 @@ Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
         <location line="+1"/>
         <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
         <translation>Bitte wählen Sie das Spindeleinlaufprogramm aus.</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <location filename="../../app/UnsavedChanges.cpp" line="+10"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n Parameter weichen vom Umrichter ab und sind dort noch nicht gespeichert. Diese Änderungen gehen dabei verloren.
+
+</source>
+        <translation>
+            <numerusform>%n Parameter weicht vom Umrichter ab und ist dort noch nicht gespeichert. Diese Änderung geht dabei verloren.
+
+</numerusform>
+            <numerusform>%n Parameter weichen vom Umrichter ab und sind dort noch nicht gespeichert. Diese Änderungen gehen dabei verloren.
+
+</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

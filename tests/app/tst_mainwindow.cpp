@@ -22,6 +22,7 @@ namespace {
 // Frame types, parameter numbers and flag bits restated from the protocol.
 enum : uint8_t { ErrorReset = 1, StoreOnEeprom = 3, CurrentParametersetRequest = 4, MotorParamsResponse = 14 };
 enum : uint16_t { Flags = 27, Inverter = 36, SerialNumber = 39, MaximumMotorFrequency = 42, InputForStart = 140 };
+enum : uint16_t { InputDigital = 0x805C, InputTorvana = 0x805D };
 enum : uint16_t { Warning = 0x0002, Error = 0x0004, MotorRuns = 0x0008, MotorHolds = 0x0400 };
 constexpr int TransferLatchMs = 500;
 
@@ -101,7 +102,13 @@ class TestMainWindow : public QObject
         m_inverter = new FakeInverter(*m_source, 0);
         m_inverter->inverterType = type;
         m_inverter->serial = serial;
-        m_inverter->values = {{Inverter, type}, {SerialNumber, serial}};
+        // The inverter holds the catalogue's defaults, as the window's working copy does at start.
+        m_inverter->values.clear();
+        for (uint16_t id = 1; id < 150; ++id)
+            if (dataset().descriptor(id))
+                m_inverter->values.insert(id, dataset().defaultRawValue(id));
+        m_inverter->values[Inverter] = type;
+        m_inverter->values[SerialNumber] = serial;
     }
 
     [[nodiscard]] bool connectInverter()
@@ -159,7 +166,11 @@ private slots:
         QVERIFY(connectInverter());
         QCOMPARE(lamp(), QPixmap(QStringLiteral(":/Images/led_indicator_green.png")).toImage());
         QVERIFY(transfersEnabled());
-        QCOMPARE(text("paramChangedLabel"), banner(QStringLiteral("Parameter geändert")));
+        QTRY_VERIFY(dataset().deviceValueKnown(InputForStart));
+        QVERIFY(!enabled("paramChangedLabel"));
+        dataset().setValue(InputForStart, InputTorvana, false);
+        QTRY_COMPARE(text("paramChangedLabel"), banner(QStringLiteral("Parameter geändert")));
+        QCOMPARE(widget("paramChangedLabel")->toolTip(), QStringLiteral("1 Parameter weicht vom Umrichter ab."));
         QTRY_COMPARE(text("errorStateLabel"), stateLine("#8FC26C", QStringLiteral("Umrichter betriebsbereit")));
         QTRY_COMPARE(text("serialNumberLabel"), QStringLiteral("4711"));
 
@@ -170,7 +181,8 @@ private slots:
         QCOMPARE(static_cast<QToolButton *>(widget("startButton"))->text(), QStringLiteral("STARTPAGE"));
         QCOMPARE(text("paramChangedLabel"), banner(QStringLiteral("Parameters changed")));
         QCOMPARE(text("errorStateLabel"), stateLine("#8FC26C", QStringLiteral("Inverter ready for operation")));
-        QVERIFY(m_window->close());
+        QVERIFY(m_window->close()); // after the question about the unsaved change
+        QCOMPARE(boxes(), QStringList{"question Torvana"});
         QCOMPARE(QSettings().value(QStringLiteral("Language")).toInt(), int(QLocale::English));
         click("germanToolButton");
         QTRY_COMPARE(text("connectedLabel"), QStringLiteral("Verbunden"));
@@ -244,25 +256,43 @@ private slots:
         QVERIFY(shown("errorStateLabel"));
     }
 
-    void bannerFollowsChanges()
+    // An edit made before connecting survives the read on connect; the banner,
+    // the field's mark and its page button follow the differences, and
+    // "Vom Umrichter laden" asks before it throws the edit away.
+    void changesSurviveTheConnect()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("set.mps"));
-        QVERIFY(dataset().saveToFile(file));
-        const auto loadChangedFile = [&] {
-            dataset().setValue(MaximumMotorFrequency, dataset().value(MaximumMotorFrequency) + 100, false);
-            return dataset().loadFromFile(file) > 0;
-        };
-        QVERIFY(loadChangedFile() && !enabled("paramChangedLabel")); // not connected: stays down
+        dataset().setValue(InputForStart, InputTorvana, false);
         QVERIFY(connectInverter());
-        comm().sendCurrentParametersetRequest();
-        QTRY_VERIFY(!enabled("paramChangedLabel") && text("paramChangedLabel").isEmpty());
-        m_source->feedReceived(0, TestFrame::makePairs(MotorParamsResponse, 0, {{MaximumMotorFrequency, 900}}));
         QTRY_VERIFY(enabled("paramChangedLabel"));
-        comm().sendCurrentParametersetRequest();
+        QCOMPARE(dataset().differingParameters(), QVector<uint16_t>{InputForStart});
+        QWidget *field = nullptr;
+        for (QWidget *w : m_window->findChildren<QWidget *>())
+            if (w->accessibleDescription() == QLatin1String("140") && w->inherits("QComboBox"))
+                field = w;
+        QVERIFY(field && field->property("differsFromInverter").toBool());
+        QVERIFY2(field->toolTip().endsWith(QStringLiteral("\nIm Umrichter: Digitale Eingänge")),
+                 qPrintable(field->toolTip()));
+        QVERIFY(widget("startButton")->property("holdsChanges").toBool()
+                && !widget("driveDataButton")->property("holdsChanges").toBool());
+
+        const int reads = m_inverter->countOf(CurrentParametersetRequest);
+        m_presenter.answer = false;
+        click("requestSettingsPushButton");
+        QCOMPARE(boxes(), QStringList{"question Torvana"});
+        QVERIFY(m_presenter.boxes.first().text.startsWith(QStringLiteral("1 Parameter weicht vom Umrichter ab")));
+        QTest::qWait(TransferLatchMs + 100);
+        QCOMPARE(m_inverter->countOf(CurrentParametersetRequest), reads);
+        m_presenter.answer = true;
+        click("requestSettingsPushButton");
         QTRY_VERIFY(!enabled("paramChangedLabel"));
-        QVERIFY(loadChangedFile() && enabled("paramChangedLabel"));
-        QVERIFY(m_presenter.boxes.isEmpty()); // no box for sets the user did not ask for
+        QCOMPARE(dataset().rawValue(InputForStart), uint16_t(InputDigital));
+        QTRY_VERIFY(!field->property("differsFromInverter").toBool() && !field->toolTip().contains("Umrichter:"));
+        QVERIFY(!widget("startButton")->property("holdsChanges").toBool());
+
+        // A motor memory made current is what the inverter holds: nothing to store.
+        m_source->feedReceived(0, TestFrame::makePairs(MotorParamsResponse, 0, {{MaximumMotorFrequency, 900}}));
+        QTRY_COMPARE(dataset().rawValue(MaximumMotorFrequency), uint16_t(900));
+        QVERIFY(!enabled("paramChangedLabel") && dataset().holdsUserChanges());
     }
 
     void readingIsLatchedAndAnsweredOnce()
@@ -271,11 +301,12 @@ private slots:
         for (uint16_t id = 41; id < 41 + 30; ++id) // more than one frame of the set
             m_inverter->values.insert(id, dataset().rawValue(id));
         m_inverter->values[MaximumMotorFrequency] = 2500;
+        QTRY_COMPARE(m_inverter->countOf(CurrentParametersetRequest), 1); // the read on connect
         click("requestSettingsPushButton");
         click("requestSettingsPushButton");
         QTRY_COMPARE(m_presenter.texts(), QStringList{ReadDone});
         QCOMPARE(boxes(), QStringList{"information Torvana"});
-        QCOMPARE(m_inverter->countOf(CurrentParametersetRequest), 1);
+        QCOMPARE(m_inverter->countOf(CurrentParametersetRequest), 2);
         QCOMPARE(dataset().rawValue(MaximumMotorFrequency), uint16_t(2500));
         QTest::qWait(TransferLatchMs + 100);
         click("requestSettingsPushButton");
@@ -328,6 +359,7 @@ private slots:
             QTest::qWait(TransferLatchMs + 100);
         }
         m_inverter->refusals[InputForStart] = 4;
+        dataset().setValue(InputForStart, InputTorvana, false);
         click("activateSavePushButton");
         QTRY_COMPARE(boxes(), QStringList{"critical Fehler"});
         const RecordingPresenter::Box box = m_presenter.boxes.first();
@@ -355,6 +387,7 @@ private slots:
         QFETCH(bool, factory);
         QFETCH(int, status);
         QVERIFY(connectInverter());
+        QTRY_COMPARE(m_inverter->countOf(CurrentParametersetRequest), 1); // the read on connect
         m_inverter->resetStatus = m_inverter->factoryResetStatus = uint8_t(status);
         if (factory)
             comm().sendFactoryResetCommand();
@@ -364,7 +397,7 @@ private slots:
         QTEST(m_presenter.boxes.first().text, "text");
         QCOMPARE(m_presenter.boxes.first().parent, m_window);
         // A factory reset is always followed by reading the set again.
-        QTRY_COMPARE(m_inverter->countOf(CurrentParametersetRequest), factory ? 1 : 0);
+        QTRY_COMPARE(m_inverter->countOf(CurrentParametersetRequest), factory ? 2 : 1);
     }
 
     void modificationLock_data()

@@ -117,8 +117,8 @@ private slots:
 
         // Values reach listeners before the parameter set is reported.
         QStringList order;
-        connect(&controller, &C::parameterUpdateFromDevice, this, [&](QMap<uint16_t, uint16_t> map) {
-            if (map.contains(41))
+        connect(&controller, &C::parametersetFromDevice, this, [&](QMap<uint16_t, uint16_t> map, bool motorSet) {
+            if (map.contains(41) && !motorSet)
                 order << "values";
         });
         connect(&controller, &C::currentParametersetReceived, this, [&] { order << "set"; });

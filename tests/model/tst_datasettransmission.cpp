@@ -9,6 +9,7 @@
 
 namespace {
 // Frame types and parameter numbers restated from the protocol description.
+constexpr uint8_t CurrentParametersetRequest = 4;
 constexpr uint8_t ParameterRequest = 6;
 constexpr uint8_t SetParameterCommand = 8;
 constexpr uint8_t WriteMotorParamsCommand = 15;
@@ -16,11 +17,15 @@ enum : uint16_t {
     RatedFrequency = 1,
     StartStop = 2,
     InverterFlags = 27,
+    MaximumMotorFrequency = 42,
+    AccelerationRamp = 46,
     StartupCurrent = 52,
     MotorType = 90,
     InputForStart = 140,
 };
 constexpr int MotorRuns = 0x0008;
+constexpr uint16_t Dasm = 0x8002;
+constexpr uint16_t InputTorvana = 0x805D;
 
 using Numbers = QList<int>;
 } // namespace
@@ -223,6 +228,7 @@ private slots:
 
     void losingTheConnectionStopsTheMotorStateAndLimits()
     {
+        m_inverter->values[36] = 0x1234;
         m_model->deviceInformationUpdate(0x1234, 1, "proto");
         QCOMPARE(m_model->maximum(StartupCurrent), 5.0);
         startMotor();
@@ -230,6 +236,61 @@ private slots:
         m_comm->suspend();
         QTRY_COMPARE(operation.count(), 1);
         QVERIFY(operation.first() == (QList<QVariant>{false, false}) && m_model->maximum(StartupCurrent) == 16.0);
+    }
+    void deviceImageFollowsReadsAndWrites_data()
+    {
+        QTest::addColumn<bool>("userEdit");
+        QTest::newRow("nothing of the user's: the set is taken") << false;
+        QTest::newRow("an edit before connecting: the edit is kept") << true;
+    }
+
+    // The inverter holds other values than the catalogue's defaults; a
+    // reconnect reads them once, and writes the inverter accepted become its image.
+    void deviceImageFollowsReadsAndWrites()
+    {
+        QFETCH(bool, userEdit);
+        m_comm->suspend();
+        QTRY_COMPARE(m_comm->state(), CommunicationController::Suspended);
+        for (uint16_t id = 1; id < 150; ++id)
+            if (m_model->descriptor(id))
+                m_inverter->values.insert(id, m_model->rawValue(id));
+        m_inverter->values[MotorType] = Dasm;
+        m_inverter->values[MaximumMotorFrequency] = 900;
+        m_inverter->values[InputForStart] = InputTorvana;
+        if (userEdit) {
+            m_model->setValue(MotorType, Dasm, false);
+            m_model->setValue(AccelerationRamp, 7, false);
+        }
+        m_inverter->received.clear();
+        QSignalSpy sets(m_comm, &CommunicationController::currentParametersetReceived);
+        m_comm->resume();
+        QVERIFY(sets.wait(3000));
+        QTest::qWait(100);
+        QCOMPARE(m_inverter->countOf(CurrentParametersetRequest), 1);
+        QCOMPARE(m_model->holdsUserChanges(), userEdit);
+        QCOMPARE(m_model->rawValue(MaximumMotorFrequency), uint16_t(userEdit ? 100 : 900));
+        const QVector<uint16_t> kept{MaximumMotorFrequency, AccelerationRamp, InputForStart};
+        QCOMPARE(m_model->differingParameters(), userEdit ? kept : QVector<uint16_t>());
+
+        // Accepted writes become the image; a refused one stays a difference.
+        m_inverter->refusals[AccelerationRamp] = 2;
+        m_model->setValue(MaximumMotorFrequency, 1200, false);
+        QSignalSpy done(m_model, &DatasetController::parameterStatesComplete);
+        m_model->sendChangedParametersToInverter();
+        QVERIFY(done.wait(3000));
+        const QVector<uint16_t> refused{AccelerationRamp};
+        QCOMPARE(m_model->differingParameters(), userEdit ? refused : QVector<uint16_t>());
+        QCOMPARE(m_model->deviceRawValue(MaximumMotorFrequency), uint16_t(1200));
+
+        // The stop's set-point 0 is a command, not a setting.
+        m_model->sendStopCommand();
+        QTRY_VERIFY(!sent(SetParameterCommand).isEmpty()
+                    && sent(SetParameterCommand).last().value(RatedFrequency, 1) == 0);
+        QTest::qWait(150);
+        QVERIFY(!m_model->differsFromDevice(RatedFrequency));
+
+        m_comm->suspend();
+        QTRY_VERIFY(m_model->deviceImageStaleSince().isValid());
     }
 };
 

@@ -104,9 +104,9 @@ private slots:
         m_dataset->setValue(AccelerationRamp, 20, false);
         m_presenter.boxes.clear();
         widget("loadFromInverterPushButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(
-            m_presenter.texts(), QStringList{"Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!\n\n"},
-            5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_presenter.boxes.size(), 2, 5000);
+        QVERIFY(m_presenter.boxes.first().kind == QLatin1String("question")); // the unsaved 20 s
+        QCOMPARE(m_presenter.texts().last(), QStringLiteral("Der Motorparametersatz wurde erfolgreich vom Umrichter abgerufen!\n\n"));
         QCOMPARE(m_dataset->rawValue(AccelerationRamp), uint16_t(75));
     }
 
