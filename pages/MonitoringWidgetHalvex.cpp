@@ -122,7 +122,12 @@ void MonitoringWidgetHalvex::connectSignals()
             Qt::QueuedConnection);
     connect(comm, &CommunicationController::disconnectedFromDevice, this,
             &MonitoringWidgetHalvex::disconnectedFromInverter, Qt::QueuedConnection);
-    connect(comm, &CommunicationController::currentParametersetReceived, this, clearLoaded, Qt::DirectConnection);
+    // A set read after connecting leaves a loaded motor type in place when the
+    // working copy kept the user's values.
+    connect(comm, &CommunicationController::currentParametersetReceived, this, [this] {
+        if (!m_datasetController->holdsUserChanges())
+            clearLoadedMotorType();
+    }, Qt::DirectConnection);
     connect(dataset, &DatasetController::motorParametersetValueChanged, this, clearLoaded, Qt::DirectConnection);
     connect(comm, &CommunicationController::motorParametersReceived, this,
             &MonitoringWidgetHalvex::motorParametersReceived, Qt::QueuedConnection);

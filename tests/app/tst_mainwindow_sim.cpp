@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -124,6 +125,13 @@ private slots:
             auto &compare = static_cast<CompareDialog &>(dialog);
             compare.findChild<QCheckBox *>(QStringLiteral("onlyDifferencesCheckBox"))->setChecked(true);
             listed = compare.shownParameters();
+            const QString csv = dir.filePath(QStringLiteral("compare.csv"));
+            QVERIFY(compare.exportCsv(csv));
+            QFile exported(csv);
+            QVERIFY(exported.open(QIODevice::ReadOnly));
+            QCOMPARE(exported.readAll(), QByteArray("Parameter,Bezeichnung,Arbeitskopie,Umrichter\r\n"
+                                                    "P46,Beschleunigungsrampe,3.0 s,12.5 s\r\n"
+                                                    "P141,Frequenzsollwertvorgabe,Digitale Eingänge,Torvana\r\n"));
             // The inverter's own value comes back through the reference and the take-over.
             QVERIFY(compare.setReferenceFile(file));
             compare.setFactoryDefaultsAsReference();
