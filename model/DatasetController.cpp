@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -361,6 +362,8 @@ void DatasetController::onConnected()
     m_imageStaleSince = QDateTime();
     m_inFlight.clear();
     noteDifferencesMayHaveChanged();
+    if (std::exchange(m_stopOnConnect, false))
+        sendStopCommand();
     if (m_communicationController)
         m_communicationController->sendCurrentParametersetRequest();
 }

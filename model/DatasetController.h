@@ -162,6 +162,9 @@ public slots:
     void readParametersetFromDevice();
     // Sends the working value of one parameter at once (the set-point on Enter).
     void sendParameter(uint16_t id);
+    // The next connection begins with a stop command, before anything else is
+    // asked (a run-in was cut off with the motor possibly running).
+    void stopOnNextConnect() { m_stopOnConnect = true; }
     void deviceInformationUpdate(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware);
     void parameterStates(QMap<uint16_t, CommErrorCode> paramStates);
     void motorParameterStates(QMap<uint16_t, CommErrorCode> motorParamStates, CommErrorCode generalError);
@@ -226,5 +229,6 @@ private:
     QMap<uint16_t, QList<int32_t>> m_inFlight;
     bool m_userChanges = false;
     bool m_adoptNextSet = false;
+    bool m_stopOnConnect = false;
     QTimer m_differencesTimer;
 };

@@ -33,6 +33,8 @@ const BuiltInProgram builtInPrograms[] = {
 const char *const ConfiguringText = QT_TRANSLATE_NOOP("SpindleRunWidget", "Konfiguriere Umrichter...");
 const char *const ErrorResetText = QT_TRANSLATE_NOOP("SpindleRunWidget", "Fehlerreset...");
 const char *const StateUpdateText = QT_TRANSLATE_NOOP("SpindleRunWidget", "Parameteraktualisierung...");
+const char *const RestoringText =
+    QT_TRANSLATE_NOOP("SpindleRunWidget", "Stelle die Einstellungen vor dem Spindeleinlauf wieder her...");
 
 const char *const PercentFormat = "%p%";
 
@@ -157,6 +159,7 @@ void SpindleRunWidget::run()
         break;
 
     case LoadingSpindle:
+        saveSettings();
         if (m_datasetController->loadFromFile(ui->speedComboBox->currentData().toString()) < 0) {
             abortWithError(
                 tr("Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!\n\n"));
@@ -232,7 +235,12 @@ void SpindleRunWidget::run()
         // A pause still running must not act on a later run.
         m_delayTimer.stop();
         m_delayTimer.disconnect(this);
-        m_runState = Stopped;
+        m_restoreSent = false;
+        m_runState = m_savedSettings.isEmpty() ? Stopped : RestoringSettings;
+        break;
+
+    case RestoringSettings:
+        restoreSettingsStep();
         break;
 
     case Stopped:
@@ -291,6 +299,17 @@ void SpindleRunWidget::activateNextStep()
 
 void SpindleRunWidget::setParameterResponse(CommErrorCode error, QString detailedText)
 {
+    if (m_runState == RestoringSettings && m_restoreSent) {
+        m_savedSettings.clear();
+        m_runState = Stopped;
+        if (error != CommError::NoError)
+            m_messagePresenter->critical(this, tr("Fehler"),
+                                         tr("Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig "
+                                            "wiederhergestellt werden!\nWeitere Informationen finden Sie unter "
+                                            "Details."),
+                                         detailedText);
+        return;
+    }
     if (m_runState != Configuring)
         return;
     m_elapsedTimer.invalidate();
@@ -377,7 +396,54 @@ void SpindleRunWidget::abortWithError(const QString &text, const QString &detail
 
 bool SpindleRunWidget::isRunActive() const
 {
-    return m_runState != Idle && m_runState != Stopping && m_runState != Stopped;
+    return m_runState != Idle && m_runState != Stopping && m_runState != Stopped && m_runState != RestoringSettings;
+}
+
+void SpindleRunWidget::saveSettings()
+{
+    m_savedSettings.clear();
+    const auto save = [this](uint16_t id) {
+        m_savedSettings.insert(id, m_datasetController->deviceValueKnown(id) ? m_datasetController->deviceRawValue(id)
+                                                                            : m_datasetController->rawValue(id));
+    };
+    for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
+        const ParameterDescriptor *d = m_datasetController->descriptor(id);
+        if (d && d->inMotorSet)
+            save(id);
+    }
+    for (uint16_t id : releasedInputs)
+        if (id != Param::StartStop)
+            save(id);
+    save(Param::InputForStart);
+    save(Param::InputForRatedFrequency);
+}
+
+// Waits for the motor to stand (the stop went out when the run ended), then
+// writes the saved settings; without a connection the stop and the write wait
+// for the next one.
+void SpindleRunWidget::restoreSettingsStep()
+{
+    showProgressText(RestoringText);
+    if (m_communicationController->state() != CommunicationController::Connected) {
+        m_datasetController->stopOnNextConnect();
+        m_runState = Stopped;
+        return;
+    }
+    if (m_restoreSent) {
+        if (m_elapsedTimer.isValid() && m_elapsedTimer.elapsed() > RestoreTimeout) {
+            m_runState = Stopped;
+            m_messagePresenter->critical(this, tr("Fehler"),
+                                         tr("Die Einstellungen vor dem Spindeleinlauf konnten nicht "
+                                            "wiederhergestellt werden: Der Umrichter hat nicht geantwortet.\n\n"));
+        }
+        return;
+    }
+    if (m_datasetController->motorRunning())
+        return;
+    m_datasetController->takeValues(m_savedSettings);
+    m_datasetController->sendChangedParametersToInverter();
+    m_restoreSent = true;
+    m_elapsedTimer.start();
 }
 
 // ---- start and stop ---------------------------------------------------------------------
@@ -450,6 +516,16 @@ void SpindleRunWidget::connectedToInverter()
 {
     if (isRunActive())
         return;
+    // A run cut off by a lost connection: the window is locked again until
+    // the settings are back.
+    if (m_runState == Idle && !m_savedSettings.isEmpty()) {
+        emit spindleRunStarted();
+        enableSelectionBoxes(false);
+        m_restoreSent = false;
+        m_runState = RestoringSettings;
+        m_tickTimer.start();
+        return;
+    }
     enableSelectionBoxes(true);
     checkStartSpindleButton();
 }

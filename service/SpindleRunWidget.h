@@ -6,6 +6,7 @@
 #include "SpindleCatalogue.h"
 
 #include <QElapsedTimer>
+#include <QMap>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -41,7 +42,10 @@ public:
         UpdatingState,
         Running,
         Stopping,
-        Stopped
+        Stopped,
+        // After the run, or after a lost connection once it is back: the
+        // settings the run changed are written back once the motor stands.
+        RestoringSettings
     };
     Q_ENUM(RunState)
 
@@ -51,6 +55,7 @@ public:
     static constexpr qint64 StateUpdateTimeout = 1000;
     static constexpr int ErrorResetDelay = 3000;
     static constexpr int StateUpdateDelay = 1500;
+    static constexpr qint64 RestoreTimeout = 3000;
 
     SpindleRunWidget(DatasetController *datasetController, CommunicationController *communicationController,
                      QWidget *parent = nullptr);
@@ -65,6 +70,8 @@ public:
     void setProgramSecondLength(int milliseconds);
 
     [[nodiscard]] RunState runState() const { return m_runState; }
+    // Settings the last run changed that are still to be written back.
+    [[nodiscard]] bool restorePending() const { return !m_savedSettings.isEmpty(); }
 
 signals:
     void spindleRunStarted();
@@ -110,6 +117,10 @@ private:
     [[nodiscard]] bool isRunActive() const;
     [[nodiscard]] bool speedChosen() const;
     [[nodiscard]] QFont boxFont() const;
+    // What the inverter held of the settings the run changes (the motor set,
+    // set-point, control sources, inputs and relays) before the run.
+    void saveSettings();
+    void restoreSettingsStep();
 
     std::unique_ptr<Ui::SpindleRunWidget> ui;
     DatasetController *m_datasetController = nullptr;
@@ -135,4 +146,6 @@ private:
     // Untranslated text shown in the progress bar, so that a language change
     // can show it again; null while the bar shows its percentage.
     const char *m_progressText = nullptr;
+    QMap<uint16_t, uint16_t> m_savedSettings;
+    bool m_restoreSent = false;
 };

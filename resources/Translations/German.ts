@@ -2420,7 +2420,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+315"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+320"/>
         <source>Laden</source>
         <translation>Laden</translation>
     </message>
@@ -2494,7 +2494,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-292"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -2568,15 +2568,15 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+373"/>
+        <location line="+378"/>
         <location line="+44"/>
         <location line="+284"/>
         <source> min-1</source>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="-643"/>
-        <location line="+644"/>
+        <location line="-648"/>
+        <location line="+649"/>
         <source>Speicherplatz wählen...</source>
         <translation>Speicherplatz wählen...</translation>
     </message>
@@ -3568,7 +3568,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+401"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+467"/>
         <source>Spindeleinlauf</source>
         <translation>Spindeleinlauf</translation>
     </message>
@@ -3599,7 +3599,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     </message>
     <message>
         <location line="+19"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+101"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+111"/>
         <source>Aktuelle Frequenz: </source>
         <translation>Aktuelle Frequenz: </translation>
     </message>
@@ -3640,7 +3640,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-475"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-551"/>
         <source>Erstinbetriebnahme</source>
         <translation>Erstinbetriebnahme</translation>
     </message>
@@ -3665,7 +3665,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Parameteraktualisierung...</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+130"/>
         <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
 
 </source>
@@ -3719,14 +3719,14 @@ Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der 
 </translation>
     </message>
     <message>
-        <location line="+48"/>
-        <location line="+151"/>
+        <location line="+53"/>
+        <location line="+209"/>
         <location line="+15"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-223"/>
         <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
 
 </source>
@@ -3740,7 +3740,7 @@ Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der 
         <translation>0:00 min / %1:%2 min</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
         <source>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist mindestens ein Fehler aufgetreten! Der Spindeleinlauf wurde abgebrochen.
 Weitere Informationen finden Sie unter Details.</source>
         <translation>Beim Konfigurieren des Umrichters für den Spindeleinlauf ist mindestens ein Fehler aufgetreten! Der Spindeleinlauf wurde abgebrochen.
@@ -3756,13 +3756,36 @@ Weitere Informationen finden Sie unter Details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+48"/>
-        <location line="+91"/>
+        <location line="-40"/>
+        <location line="+88"/>
+        <location line="+41"/>
+        <location line="+107"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-72"/>
+        <location line="-505"/>
+        <source>Stelle die Einstellungen vor dem Spindeleinlauf wieder her...</source>
+        <translation>Stelle die Einstellungen vor dem Spindeleinlauf wieder her...</translation>
+    </message>
+    <message>
+        <location line="+270"/>
+        <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig wiederhergestellt werden!
+Weitere Informationen finden Sie unter Details.</source>
+        <translation>Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig wiederhergestellt werden!
+Weitere Informationen finden Sie unter Details.</translation>
+    </message>
+    <message>
+        <location line="+129"/>
+        <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht wiederhergestellt werden: Der Umrichter hat nicht geantwortet.
+
+</source>
+        <translation>Die Einstellungen vor dem Spindeleinlauf konnten nicht wiederhergestellt werden: Der Umrichter hat nicht geantwortet.
+
+</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>Bei Durchführung eines Spindeleinlaufes wird die Parametrierung des Umrichters entsprechend der gewählten Spindel angepasst; d.h. der aktuelle Parametersatz wird überschrieben. Um einen Spindeleinlauf durchzuführen, gehen Sie daher bitte wie folgt vor:</source>
         <translation>Bei Durchführung eines Spindeleinlaufes wird die Parametrierung des Umrichters entsprechend der gewählten Spindel angepasst; d.h. der aktuelle Parametersatz wird überschrieben. Um einen Spindeleinlauf durchzuführen, gehen Sie daher bitte wie folgt vor:</translation>
     </message>
@@ -3793,12 +3816,12 @@ Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+83"/>
+        <location line="+93"/>
         <source>Achtung:</source>
         <translation>Achtung:</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-92"/>
         <source>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der PC nicht ausgeschaltet werden!</source>
         <translation>Da Torvana den Spindeleinlauf steuert und überwacht, muss während der gesamten Laufzeit eine Verbindung zwischen Torvana und dem Umrichter existieren! Torvana darf nicht beendet, die USB-Verbindung nicht unterbrochen und der PC nicht ausgeschaltet werden!</translation>
     </message>
@@ -3817,7 +3840,7 @@ Weitere Informationen finden Sie unter Details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+47"/>
         <source>Die Kommunikationsverbindung zum Umrichter wurde unterbrochen oder ist gestört! Der Spindeleinlauf wird abgebrochen.
 Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
 
