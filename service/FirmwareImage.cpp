@@ -74,16 +74,53 @@ QStringList FirmwareImage::firmwareArguments(const QString &imageFile, const QSt
 {
 #ifdef Q_OS_WIN
     return {QStringLiteral("-b"), QStringLiteral("115200"), QStringLiteral("-m"), QStringLiteral("8e1"),
-            QStringLiteral("-e"), QStringLiteral("50"),     QStringLiteral("-s"), QStringLiteral("6"),
-            QStringLiteral("-w"), imageFile,                QStringLiteral("-v"), QStringLiteral("-R"),
-            port};
+            QStringLiteral("-e"), QString::number(FirmwarePageCount), QStringLiteral("-s"),
+            QString::number(FirstFirmwarePage), QStringLiteral("-w"), imageFile, QStringLiteral("-v"),
+            QStringLiteral("-R"), port};
 #else
     // stm32flash 0.7 (Debian) ignores "-s" and "-e" when it writes a file and
     // would put the firmware over the bootloader at 0x08000000; it refuses -S
-    // together with -e. The start address of page 6 places the image, and the
-    // tool erases exactly the pages it writes.
-    return {QStringLiteral("-b"), QStringLiteral("115200"),     QStringLiteral("-m"), QStringLiteral("8e1"),
-            QStringLiteral("-S"), QStringLiteral("0x08003000"), QStringLiteral("-w"), imageFile,
-            QStringLiteral("-v"), QStringLiteral("-R"),         port};
+    // together with -e. Start and length of the firmware region place the
+    // image and make the tool erase the whole region, so that nothing of an
+    // older, longer image stays behind it.
+    const QString region = QStringLiteral("0x%1:0x%2")
+                               .arg(FirmwareStart, 8, 16, QLatin1Char('0'))
+                               .arg(FirmwareEnd - FirmwareStart, 0, 16);
+    return {QStringLiteral("-b"), QStringLiteral("115200"), QStringLiteral("-m"), QStringLiteral("8e1"),
+            QStringLiteral("-S"), region,                   QStringLiteral("-w"), imageFile,
+            QStringLiteral("-v"), QStringLiteral("-R"),     port};
 #endif
+}
+
+FirmwareImage::Facts FirmwareImage::check(const QByteArray &firmware, const QByteArray &bootloaderImage)
+{
+    Facts facts;
+    facts.size = firmware.size();
+    if (firmware.isEmpty())
+        return facts;
+    facts.version = version(firmware);
+    facts.crc = crc32(reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
+    const auto word = [&firmware](int at) {
+        const auto *b = reinterpret_cast<const uint8_t *>(firmware.constData()) + at;
+        return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    };
+    const bool hasVectors = firmware.size() >= 8;
+    const uint32_t stack = hasVectors ? word(0) : 0;
+    const uint32_t resetVector = hasVectors ? word(4) : 0;
+    const uint32_t reset = resetVector & ~1u;
+    const bool thumb = resetVector & 1u;
+    if (qint64(firmware.size()) + TrailerSize > qint64(FirmwareEnd - FirmwareStart))
+        facts.verdict = Verdict::TooLarge;
+    else if (!hasVectors)
+        facts.verdict = Verdict::NoVectorTable;
+    else if ((!bootloaderImage.isEmpty() && firmware == bootloaderImage)
+             || (thumb && reset >= FlashBase && reset < FirmwareStart))
+        facts.verdict = Verdict::IsBootloader;
+    else if (stack <= SramStart || stack > SramEnd)
+        facts.verdict = Verdict::StackOutsideSram;
+    else if (!thumb || reset < FirmwareStart || reset >= FirmwareStart + uint32_t(firmware.size()))
+        facts.verdict = Verdict::ResetOutsideFirmware;
+    else
+        facts.verdict = Verdict::Valid;
+    return facts;
 }

@@ -17,6 +17,40 @@ class FirmwareImage
 public:
     FirmwareImage() = delete;
 
+    // The controller's flash as the update uses it: the maker's bootloader in
+    // pages 0 to 5, the firmware region in the 50 pages from page 6, which the
+    // firmware update erases as a whole and writes.
+    static constexpr uint32_t FlashBase = 0x08000000;
+    static constexpr uint32_t PageSize = 2048;
+    static constexpr uint32_t FirstFirmwarePage = 6;
+    static constexpr uint32_t FirmwarePageCount = 50;
+    static constexpr uint32_t FirmwareStart = FlashBase + FirstFirmwarePage * PageSize; // 0x08003000
+    static constexpr uint32_t FirmwareEnd = FirmwareStart + FirmwarePageCount * PageSize; // 0x0801C000
+    // RAM, where the initial stack pointer of a firmware's vector table points.
+    static constexpr uint32_t SramStart = 0x20000000;
+    static constexpr uint32_t SramEnd = 0x20010000;
+    // Bytes the temporary image adds: version and CRC.
+    static constexpr int TrailerSize = 8;
+
+    enum class Verdict {
+        Valid,
+        Empty,
+        TooLarge,             // the image with its trailer does not fit the firmware region
+        NoVectorTable,        // shorter than a stack pointer and a reset vector
+        StackOutsideSram,     // the initial stack pointer does not point into RAM
+        ResetOutsideFirmware, // the reset vector is even or points outside the image in the region
+        IsBootloader,         // the program's bootloader image, or one that starts in the bootloader pages
+    };
+    struct Facts
+    {
+        Verdict verdict = Verdict::Empty;
+        qint64 size = 0;
+        uint32_t version = 0;
+        uint32_t crc = 0;
+    };
+    // Checks a firmware file before anything is sent to the inverter.
+    [[nodiscard]] static Facts check(const QByteArray &firmware, const QByteArray &bootloaderImage = QByteArray());
+
     // One progress figure read from the tool's output.
     struct Progress
     {

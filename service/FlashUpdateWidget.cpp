@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextCursor>
 
 #include <cmath>
 
@@ -35,13 +36,18 @@ const QString TemporarySuffix = QStringLiteral(".tmp");
 
 // Timer steps of the update, in milliseconds.
 constexpr int StepMs = 100;
-constexpr int ResetSettleMs = 10;
+// The bootloader reset frame needs 17 ms on the wire; releasing the device
+// purges what has not left yet, so three frame times pass first.
+constexpr int ResetSettleMs = 50;
 constexpr int PortReleaseMs = 1500;
 constexpr int ToolStartMs = 500;
 constexpr int ToolPollMs = 50;
 constexpr int AfterToolMs = 500;
 
 constexpr int ProgressEnd = 1000;
+// Lines of the tool's output kept on the page, and shown in a failure's details.
+constexpr int OutputLinesKept = 500;
+constexpr int OutputLinesInDetails = 15;
 constexpr double QuestionPointSize = 9.0;
 
 const char HintHtml[] = "<html><head/><body><p><span style=\" font-weight:600; color:%1;\">%2</span> "
@@ -61,6 +67,8 @@ FlashUpdateWidget::FlashUpdateWidget(DatasetController *datasetController,
     ui->setupUi(this);
     m_updateTimer.setSingleShot(true);
     m_process.setReadChannel(QProcess::StandardOutput);
+    // The tool reports its errors on standard error; the page shows both.
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
 
     connect(ui->loadFirmwarePushButton, &QPushButton::clicked, this, &FlashUpdateWidget::loadFirmwareFile);
     connect(ui->startUpdatePushButton, &QPushButton::clicked, this, &FlashUpdateWidget::startUpdate);
@@ -72,6 +80,11 @@ FlashUpdateWidget::FlashUpdateWidget(DatasetController *datasetController,
     connect(m_datasetController, &DatasetController::motorOperationChanged, this,
             &FlashUpdateWidget::checkStartUpdateButton, Qt::QueuedConnection);
     connect(&m_process, &QProcess::started, this, [this] { m_toolStarted = true; });
+    connect(ui->retryPushButton, &QPushButton::clicked, this, &FlashUpdateWidget::retryUpdate);
+    connect(ui->toolOutputToggleButton, &QToolButton::toggled, this, [this](bool shown) {
+        ui->toolOutputTextEdit->setVisible(shown);
+        ui->toolOutputToggleButton->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+    });
 
     loadSettings();
     checkStartUpdateButton(m_datasetController->motorRunning(), m_datasetController->motorHolding());
@@ -122,7 +135,8 @@ void FlashUpdateWidget::lookForBootloaderImage()
             break;
         }
     }
-    box->show();
+    // A program built without the maker's bootloader image never offers the option.
+    box->setVisible(!m_bootloaderPath.isEmpty());
     if (m_bootloaderPath.isEmpty()) {
         box->setEnabled(false);
         box->setChecked(false);
@@ -208,10 +222,21 @@ void FlashUpdateWidget::loadFirmwareFile()
                                      tr("Die ausgewählte Datei ist nicht lesbar oder keine gültige "
                                         "Firmware-Datei!\n\n"));
         ui->firmwareFileLineEdit->clear();
+        ui->firmwareFactsLabel->clear();
         checkStartUpdateButton(m_datasetController->motorRunning(), m_datasetController->motorHolding());
         return;
     }
 
+    const QString refusal = checkFirmwareFile(info.absoluteFilePath());
+    if (!refusal.isEmpty()) {
+        m_messagePresenter->warning(this, tr("Torvana"),
+                                    tr("Die ausgewählte Datei wird nicht als Firmware übernommen:\n\n%1\n\n")
+                                        .arg(refusal));
+        ui->firmwareFileLineEdit->clear();
+        ui->firmwareFactsLabel->clear();
+        checkStartUpdateButton(m_datasetController->motorRunning(), m_datasetController->motorHolding());
+        return;
+    }
     ui->firmwareFileLineEdit->setText(info.absoluteFilePath());
     m_firmwareDirectory = info.absolutePath();
     checkStartUpdateButton(m_datasetController->motorRunning(), m_datasetController->motorHolding());
@@ -233,6 +258,24 @@ void FlashUpdateWidget::startUpdate()
     questionFont.setPointSize(int(std::floor(QuestionPointSize * WidgetScaler::screenFactor())));
     if (!m_messagePresenter->questionInFont(this, tr("Firmware-Update"), text, questionFont))
         return;
+    // The motor, the connection and the file may have changed while the question was open.
+    if (m_updateState != FlashIdle && m_updateState != WaitingForConnection)
+        return;
+    QString refusal = checkFirmwareFile(ui->firmwareFileLineEdit->text());
+    if (m_communicationController->state() != CommunicationController::Connected)
+        refusal = tr("Es besteht keine Verbindung zum Umrichter.");
+    else if (m_datasetController->motorRunning() || m_datasetController->motorHolding())
+        refusal = tr("Der Motor läuft oder der Umrichter ist im Haltebetrieb.");
+    if (!refusal.isEmpty()) {
+        m_messagePresenter->warning(this, tr("Torvana"),
+                                    tr("Das Firmware-Update wird nicht gestartet:\n\n%1\n\n").arg(refusal));
+        checkStartUpdateButton(m_datasetController->motorRunning(), m_datasetController->motorHolding());
+        return;
+    }
+    m_toolOutput.clear();
+    ui->toolOutputTextEdit->clear();
+    ui->retryPushButton->hide();
+    m_lastRunFailed = false;
 
     ui->loadFirmwarePushButton->setEnabled(false);
     ui->startUpdatePushButton->setEnabled(false);
@@ -266,7 +309,12 @@ void FlashUpdateWidget::doingUpdate()
         emit flashUpdateStarted();
         showStatus(QT_TR_NOOP("Bestimme Portnummer..."), true, false);
         m_comPortNumber = m_communicationController->comPortNumber();
+#ifdef Q_OS_WIN
         if (m_comPortNumber < 1) {
+#else
+        // A device path names the port; /dev/ttyUSB0 has the number 0.
+        if (m_comPortNumber < 0 || portName().isEmpty()) {
+#endif
             showStatus(QT_TR_NOOP("abgebrochen..."), false, true);
             m_messagePresenter->critical(this, tr("Fehler"),
                                          tr("Firmware-Update abgebrochen!\n\nDie Portnummer der "
@@ -331,15 +379,19 @@ void FlashUpdateWidget::doingUpdate()
     }
 
     case Reconnecting:
-        showStatus(QT_TR_NOOP("Verbindungsaufbau..."), false, true);
+        // After a failed run the bar stays where the run left it.
+        showStatus(QT_TR_NOOP("Verbindungsaufbau..."), false, !m_lastRunFailed);
+        ui->retryPushButton->setVisible(m_lastRunFailed);
         m_communicationController->resume();
         m_updateState = WaitingForConnection;
         emit flashUpdateDone();
         break;
 
     case WaitingForConnection:
-        if (m_communicationController->state() == CommunicationController::Connected)
+        if (m_communicationController->state() == CommunicationController::Connected) {
+            ui->retryPushButton->hide();
             m_updateState = FlashIdle;
+        }
         break;
     }
     m_updateTimer.start(nextStepMs);
@@ -350,6 +402,7 @@ void FlashUpdateWidget::startTool(QFile &imageFile, const QString &sourceFile, c
 {
     m_toolStarted = false;
     // Without its image the tool is not started, which counts as a failed run.
+    m_unparsedOutput.clear();
     if (image.isEmpty() || !m_temporaryFolder || !m_temporaryFolder->isValid())
         return;
     imageFile.setFileName(m_temporaryFolder->filePath(QFileInfo(sourceFile).fileName() + TemporarySuffix));
@@ -379,19 +432,112 @@ QString FlashUpdateWidget::portName() const
 void FlashUpdateWidget::watchTool(bool bootloader)
 {
     if (m_process.bytesAvailable() > 0) {
-        if (const auto progress = FirmwareImage::progress(m_process.peek(m_process.bytesAvailable()))) {
+        const QByteArray bytes = m_process.readAll();
+        appendToolOutput(bytes);
+        m_unparsedOutput += bytes;
+        if (const auto progress = FirmwareImage::progress(m_unparsedOutput)) {
             ui->updateProgressBar->setValue(progress->permille);
-            m_process.skip(progress->consumed);
+            m_unparsedOutput.remove(0, int(progress->consumed));
         }
     }
     showStatusText(bootloader ? QT_TR_NOOP("Bootloader-Update...") : QT_TR_NOOP("Firmware-Update..."));
+}
+
+// The tool rewrites its progress line with carriage returns; the page keeps
+// the line as it stands last.
+void FlashUpdateWidget::appendToolOutput(const QByteArray &bytes)
+{
+    if (m_toolOutput.isEmpty())
+        m_toolOutput.append(QString());
+    for (const char c : bytes) {
+        if (c == '\n')
+            m_toolOutput.append(QString());
+        else if (c == '\r')
+            m_toolOutput.last().clear();
+        else
+            m_toolOutput.last().append(QLatin1Char(c));
+    }
+    while (m_toolOutput.size() > OutputLinesKept)
+        m_toolOutput.removeFirst();
+    ui->toolOutputTextEdit->setPlainText(toolOutput());
+    ui->toolOutputTextEdit->moveCursor(QTextCursor::End);
+}
+
+QString FlashUpdateWidget::checkFirmwareFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("Die Datei kann nicht gelesen werden.");
+    // An image larger than the region is refused without reading it whole.
+    const qint64 region = qint64(FirmwareImage::FirmwareEnd - FirmwareImage::FirmwareStart);
+    const QByteArray firmware = file.read(region + 1);
+    const FirmwareImage::Facts facts = FirmwareImage::check(firmware, bootloaderImage());
+    switch (facts.verdict) {
+    case FirmwareImage::Verdict::Valid: {
+        // The version's nibbles as the inverter shows them: 0x210 is 2.1.0.
+        QStringList digits;
+        for (const QChar digit : QString::number(facts.version, 16))
+            digits << digit;
+        ui->firmwareFactsLabel->setText(
+            tr("Größe: %1 Bytes, Version: %2, CRC-32: %3")
+                .arg(facts.size)
+                .arg(facts.version ? digits.join(QLatin1Char('.')) : QStringLiteral("–"),
+                     QStringLiteral("0x%1").arg(facts.crc, 8, 16, QLatin1Char('0')).toUpper().replace(0, 2, "0x")));
+        return QString();
+    }
+    case FirmwareImage::Verdict::Empty:
+        return tr("Die Datei ist leer.");
+    case FirmwareImage::Verdict::TooLarge:
+        return tr("Die Datei ist größer als der Firmware-Bereich des Umrichters (%1 Bytes).")
+            .arg(region - FirmwareImage::TrailerSize);
+    case FirmwareImage::Verdict::NoVectorTable:
+        return tr("Die Datei ist zu kurz für eine Firmware.");
+    case FirmwareImage::Verdict::StackOutsideSram:
+    case FirmwareImage::Verdict::ResetOutsideFirmware:
+        return tr("Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.");
+    case FirmwareImage::Verdict::IsBootloader:
+        return tr("Die Datei ist ein Bootloader, keine Firmware.");
+    }
+    return QString();
+}
+
+QByteArray FlashUpdateWidget::bootloaderImage() const
+{
+    const QFileInfoList entries = QDir(BootloaderFolder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files);
+    for (const QFileInfo &entry : entries) {
+        QFile file(entry.filePath());
+        if (entry.size() > 0 && file.open(QIODevice::ReadOnly))
+            return file.readAll();
+    }
+    return QByteArray();
+}
+
+void FlashUpdateWidget::retryUpdate()
+{
+    if (m_updateState != WaitingForConnection || !m_lastRunFailed)
+        return;
+    ui->retryPushButton->hide();
+    m_lastRunFailed = false;
+    m_toolOutput.clear();
+    ui->toolOutputTextEdit->clear();
+    emit flashUpdateStarted();
+    m_communicationController->suspend();
+    m_updateState = StartingFirmwareUpdate;
+    m_updateTimer.start(PortReleaseMs);
 }
 
 void FlashUpdateWidget::finishTool(bool bootloader)
 {
     const bool success =
         m_toolStarted && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    m_process.readAll();
+    appendToolOutput(m_process.readAll());
+    m_unparsedOutput.clear();
+    m_lastRunFailed = !success;
+    QStringList lastLines = m_toolOutput;
+    lastLines.removeAll(QString());
+    if (!m_toolStarted)
+        lastLines << tr("Das Flash-Programm \"%1\" konnte nicht gestartet werden.").arg(FlashTool);
+    const QString details = lastLines.mid(std::max(0, lastLines.size() - OutputLinesInDetails)).join(QLatin1Char('\n'));
 
     if (bootloader && success) {
         showStatus(QT_TR_NOOP("Bootloader erfolgreich aktualisiert."), false, true);
@@ -405,12 +551,14 @@ void FlashUpdateWidget::finishTool(bool bootloader)
         showStatus(QT_TR_NOOP("Bootloader-Update fehlerhaft!"), false, false);
         m_messagePresenter->critical(this, tr("Fehler"),
                                      tr("Bootloader-Update fehlgeschlagen! Updateprozess wurdeabgebrochen!\n\n"
-                                        "Bitte starten Sie den Umrichter neu!\n"));
+                                        "Bitte starten Sie den Umrichter neu!\n"),
+                                     details);
         m_updateState = Reconnecting;
     } else {
         showStatus(QT_TR_NOOP("Firmware-Update fehlerhaft!"), false, false);
         m_messagePresenter->critical(this, tr("Fehler"),
-                                     tr("Firmware-Update fehlgeschlagen!\n\nBitte starten Sie den Umrichter neu!\n"));
+                                     tr("Firmware-Update fehlgeschlagen!\n\nBitte starten Sie den Umrichter neu!\n"),
+                                     details);
         m_updateState = Reconnecting;
     }
 }

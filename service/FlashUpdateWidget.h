@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -56,6 +57,8 @@ public:
     void setFileChooser(FileChooser *chooser);
 
     [[nodiscard]] UpdateState updateState() const { return m_updateState; }
+    // What the flashing tool printed in the last run, carriage returns applied.
+    [[nodiscard]] QString toolOutput() const { return m_toolOutput.join(QLatin1Char('\n')); }
 
 signals:
     void flashUpdateStarted();
@@ -68,6 +71,9 @@ private slots:
     void connectedToInverter();
     void disconnectedFromInverter();
     void checkStartUpdateButton(bool motorRuns, bool motorHolds);
+    // Runs the tool again with the same image after a failed run; the
+    // inverter still waits in its bootloader, so no bootloader reset.
+    void retryUpdate();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -89,6 +95,10 @@ private:
     void finishTool(bool bootloader);
     [[nodiscard]] QString portName() const;
     void removeTemporaryImages();
+    // Reads and checks the chosen firmware file; the reason as warning text, empty when it may be flashed.
+    [[nodiscard]] QString checkFirmwareFile(const QString &path);
+    [[nodiscard]] QByteArray bootloaderImage() const;
+    void appendToolOutput(const QByteArray &bytes);
 
     std::unique_ptr<Ui::FlashUpdateWidget> ui;
     DatasetController *m_datasetController = nullptr;
@@ -109,6 +119,9 @@ private:
     QFile m_bootloaderTemporaryFile;
     bool m_bootloaderUpdateAllowed = false;
     const char *m_statusText = "";
+    QByteArray m_unparsedOutput;
+    QStringList m_toolOutput;
+    bool m_lastRunFailed = false;
 
     MessagePresenter m_defaultPresenter;
     MessagePresenter *m_messagePresenter = &m_defaultPresenter;

@@ -89,6 +89,16 @@ bool FlashMemory::erasePage(uint32_t page)
     return true;
 }
 
+uint32_t FlashMemory::leftoverBytes() const
+{
+    if (m_sessionEnd <= FirmwareStart)
+        return 0;
+    uint32_t count = 0;
+    for (uint32_t address = m_sessionEnd; address < FirmwareEnd; ++address)
+        count += uint8_t(m_flash.at(int(address - FlashBase))) != 0xFF;
+    return count;
+}
+
 void FlashMemory::eraseAll()
 {
     m_flash.fill(char(0xFF));

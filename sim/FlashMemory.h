@@ -17,6 +17,8 @@ public:
     static constexpr uint32_t PageSize = 2048;
     static constexpr uint32_t PageCount = FlashSize / PageSize;
     static constexpr uint32_t FirmwareStart = FlashBase + 6 * PageSize;
+    // The firmware region that a firmware update erases: 50 pages from page 6.
+    static constexpr uint32_t FirmwareEnd = FirmwareStart + 50 * PageSize;
     static constexpr uint32_t RamBase = 0x20000000;
     static constexpr uint32_t RamSize = 64 * 1024;
     static constexpr uint32_t SystemMemoryBase = 0x1FFFF000;
@@ -51,6 +53,9 @@ public:
     bool imageVersion(uint32_t imageStart, uint32_t *version) const;
     // The same for the firmware area, where the maker's bootloader starts it.
     bool writtenFirmwareVersion(uint32_t *version) const { return imageVersion(FirmwareStart, version); }
+    // Bytes of the firmware region behind the image written in this session
+    // that are not erased: what an earlier, longer image left there.
+    uint32_t leftoverBytes() const;
     // Whether this session wrote into the maker's bootloader (pages 0..5).
     bool bootloaderWritten() const { return m_bootloaderWritten; }
     // "v" and the version's hexadecimal digits separated by dots: 0x195 → "v1.9.5".

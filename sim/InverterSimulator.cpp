@@ -120,6 +120,8 @@ void InverterSimulator::powerCycle()
     m_server->restart();
     m_model->powerOn();
     m_drive->reset();
+    if (m_bricked)
+        m_server->enterBootloader();
 }
 
 void InverterSimulator::onApplicationStarted()
@@ -128,11 +130,17 @@ void InverterSimulator::onApplicationStarted()
     uint32_t version = 0;
     if (flash.writtenFirmwareVersion(&version)) {
         m_model->setFirmware(FlashMemory::versionText(version));
+        m_leftoverBytes = flash.leftoverBytes();
+        if (m_leftoverBytes > 0)
+            emit notice(QStringLiteral("%1 bytes of an earlier image are left behind the new firmware").arg(m_leftoverBytes));
     } else if (flash.imageVersion(FlashMemory::FlashBase, &version)) {
+        m_bricked = true;
         emit notice(QStringLiteral("a firmware image (version %1) was written at 0x08000000 over the bootloader "
-                                   "pages instead of at 0x08003000; a real inverter would not start it, the "
-                                   "firmware stays %2")
-                        .arg(QString::fromLatin1(FlashMemory::versionText(version)), QString::fromLatin1(m_model->firmware())));
+                                   "pages instead of at 0x08003000; the inverter no longer starts and stays in "
+                                   "its bootloader")
+                        .arg(QString::fromLatin1(FlashMemory::versionText(version))));
+        m_server->enterBootloader();
+        return;
     } else if (flash.bootloaderWritten()) {
         emit notice(QStringLiteral("the bootloader pages 0..5 were rewritten"));
     }
@@ -152,6 +160,10 @@ QString InverterSimulator::statusText() const
     lines << QStringLiteral("mode:       %1").arg(m_server->mode() == ProtocolServer::Mode::Bootloader
                                                        ? QStringLiteral("bootloader (%1)").arg(m_bootloader->isSynchronised() ? "synchronised" : "waiting for 0x7F")
                                                        : QStringLiteral("application"));
+    lines << QStringLiteral("flash:      %1, %2 bytes of an earlier image left behind the firmware")
+                 .arg(m_bricked ? QStringLiteral("bootloader overwritten by a firmware (bricked: stays in the bootloader)")
+                                : QStringLiteral("bootloader intact"))
+                 .arg(m_leftoverBytes);
     lines << QStringLiteral("device:     type %1, serial %2, firmware \"%3\"")
                  .arg(hex(m.inverterType()))
                  .arg(m.serialNumber())

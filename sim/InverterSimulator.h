@@ -74,6 +74,12 @@ signals:
 private:
     void onApplicationStarted();
 
+    // What the last firmware update left: bytes of an older image behind the
+    // new one, and whether a firmware went over the bootloader (the inverter
+    // then no longer starts and stays in its bootloader).
+    uint32_t m_leftoverBytes = 0;
+    bool m_bricked = false;
+
     SimulatorOptions m_options;
     PtyEndpoint *m_endpoint = nullptr;
     TransmitQueue *m_queue = nullptr;

@@ -1691,8 +1691,8 @@ Please select the product of rated current and I²t threshold less than the moto
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
         <location line="+6"/>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="+234"/>
-        <location line="+167"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+259"/>
+        <location line="+288"/>
         <source>Firmware-Update</source>
         <translation>Firmware update</translation>
     </message>
@@ -1702,7 +1702,7 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>Load firmware file</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+26"/>
         <source>Bootloader Update</source>
         <translation>Bootloader update</translation>
     </message>
@@ -1712,13 +1712,23 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>Start update</translation>
     </message>
     <message>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="-272"/>
-        <location line="+308"/>
+        <location line="+29"/>
+        <source>Ausgabe des Flash-Programms</source>
+        <translation>Output of the flashing tool</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Erneut versuchen</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-404"/>
+        <location line="+442"/>
         <source>Keine gültige Bootloader-Binary gefunden!</source>
         <translation>No valid bootloader binary found!</translation>
     </message>
     <message>
-        <location line="-288"/>
+        <location line="-422"/>
         <source>Achtung:</source>
         <translation>Attention:</translation>
     </message>
@@ -1755,18 +1765,37 @@ Please select the product of rated current and I²t threshold less than the moto
     </message>
     <message>
         <location line="+6"/>
-        <location line="+64"/>
-        <location line="+135"/>
-        <location line="+6"/>
+        <location line="+98"/>
+        <location line="+233"/>
+        <location line="+7"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-204"/>
+        <location line="-337"/>
         <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
 
 </source>
         <translation>The selected file is not readable or is not a valid firmware file!
+
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+38"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <source>Die ausgewählte Datei wird nicht als Firmware übernommen:
+
+%1
+
+</source>
+        <translation>The selected file is not accepted as firmware:
+
+%1
 
 </translation>
     </message>
@@ -1806,12 +1835,35 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>Do you want to start the firmware update now?</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+10"/>
+        <source>Es besteht keine Verbindung zum Umrichter.</source>
+        <translation>There is no connection to the inverter.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Motor läuft oder der Umrichter ist im Haltebetrieb.</source>
+        <translation>The motor runs or the inverter is in holding operation.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Firmware-Update wird nicht gestartet:
+
+%1
+
+</source>
+        <translation>The firmware update is not started:
+
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Bestimme Portnummer...</source>
         <translation>Determining the port number...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>abgebrochen...</source>
         <translation>cancelled...</translation>
     </message>
@@ -1838,23 +1890,63 @@ The port number of the communication link could not be determined!
     </message>
     <message>
         <location line="+11"/>
-        <location line="+88"/>
+        <location line="+96"/>
         <source>Bootloader-Update...</source>
         <translation>Bootloader update...</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+78"/>
+        <location line="-86"/>
+        <location line="+86"/>
         <source>Firmware-Update...</source>
         <translation>Firmware update...</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-60"/>
         <source>Verbindungsaufbau...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+87"/>
+        <source>Die Datei kann nicht gelesen werden.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Größe: %1 Bytes, Version: %2, CRC-32: %3</source>
+        <translation>Size: %1 bytes, version: %2, CRC-32: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist größer als der Firmware-Bereich des Umrichters (%1 Bytes).</source>
+        <translation>The file is larger than the inverter&apos;s firmware region (%1 bytes).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei ist zu kurz für eine Firmware.</source>
+        <translation>The file is too short for a firmware.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</source>
+        <translation>The file does not begin with the vector table of a firmware for this inverter.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist ein Bootloader, keine Firmware.</source>
+        <translation>The file is a bootloader, not a firmware.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</source>
+        <translation>The flashing tool &quot;%1&quot; could not be started.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Bootloader erfolgreich aktualisiert.</source>
         <translation>Bootloader updated successfully.</translation>
     </message>
@@ -1889,7 +1981,7 @@ Please restart the inverter!
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Firmware-Update fehlerhaft!</source>
         <translation>Firmware update failed!</translation>
     </message>

@@ -1691,8 +1691,8 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
         <location line="+6"/>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="+234"/>
-        <location line="+167"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+259"/>
+        <location line="+288"/>
         <source>Firmware-Update</source>
         <translation>Firmware-Update</translation>
     </message>
@@ -1702,7 +1702,7 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <translation>Firmwaredatei laden</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+26"/>
         <source>Bootloader Update</source>
         <translation>Bootloader Update</translation>
     </message>
@@ -1712,13 +1712,23 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <translation>Update starten</translation>
     </message>
     <message>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="-272"/>
-        <location line="+308"/>
+        <location line="+29"/>
+        <source>Ausgabe des Flash-Programms</source>
+        <translation>Ausgabe des Flash-Programms</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Erneut versuchen</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-404"/>
+        <location line="+442"/>
         <source>Keine gültige Bootloader-Binary gefunden!</source>
         <translation>Keine gültige Bootloader-Binary gefunden!</translation>
     </message>
     <message>
-        <location line="-288"/>
+        <location line="-422"/>
         <source>Achtung:</source>
         <translation>Achtung:</translation>
     </message>
@@ -1755,18 +1765,37 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     </message>
     <message>
         <location line="+6"/>
-        <location line="+64"/>
-        <location line="+135"/>
-        <location line="+6"/>
+        <location line="+98"/>
+        <location line="+233"/>
+        <location line="+7"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-204"/>
+        <location line="-337"/>
         <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
 
 </source>
         <translation>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
+
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+38"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <source>Die ausgewählte Datei wird nicht als Firmware übernommen:
+
+%1
+
+</source>
+        <translation>Die ausgewählte Datei wird nicht als Firmware übernommen:
+
+%1
 
 </translation>
     </message>
@@ -1806,12 +1835,35 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <translation>Wollen Sie das Firmware-Update nun starten?</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+10"/>
+        <source>Es besteht keine Verbindung zum Umrichter.</source>
+        <translation>Es besteht keine Verbindung zum Umrichter.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Motor läuft oder der Umrichter ist im Haltebetrieb.</source>
+        <translation>Der Motor läuft oder der Umrichter ist im Haltebetrieb.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Firmware-Update wird nicht gestartet:
+
+%1
+
+</source>
+        <translation>Das Firmware-Update wird nicht gestartet:
+
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Bestimme Portnummer...</source>
         <translation>Bestimme Portnummer...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>abgebrochen...</source>
         <translation>abgebrochen...</translation>
     </message>
@@ -1838,23 +1890,63 @@ Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
     </message>
     <message>
         <location line="+11"/>
-        <location line="+88"/>
+        <location line="+96"/>
         <source>Bootloader-Update...</source>
         <translation>Bootloader-Update...</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+78"/>
+        <location line="-86"/>
+        <location line="+86"/>
         <source>Firmware-Update...</source>
         <translation>Firmware-Update...</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-60"/>
         <source>Verbindungsaufbau...</source>
         <translation>Verbindungsaufbau...</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+87"/>
+        <source>Die Datei kann nicht gelesen werden.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Größe: %1 Bytes, Version: %2, CRC-32: %3</source>
+        <translation>Größe: %1 Bytes, Version: %2, CRC-32: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Datei ist leer.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist größer als der Firmware-Bereich des Umrichters (%1 Bytes).</source>
+        <translation>Die Datei ist größer als der Firmware-Bereich des Umrichters (%1 Bytes).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei ist zu kurz für eine Firmware.</source>
+        <translation>Die Datei ist zu kurz für eine Firmware.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</source>
+        <translation>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist ein Bootloader, keine Firmware.</source>
+        <translation>Die Datei ist ein Bootloader, keine Firmware.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</source>
+        <translation>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Bootloader erfolgreich aktualisiert.</source>
         <translation>Bootloader erfolgreich aktualisiert.</translation>
     </message>
@@ -1889,7 +1981,7 @@ Bitte starten Sie den Umrichter neu!
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Firmware-Update fehlerhaft!</source>
         <translation>Firmware-Update fehlerhaft!</translation>
     </message>

@@ -9,10 +9,14 @@
 #include "TemporaryHomeMain.h"
 
 #include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 class FixedChooser : public FileChooser
@@ -43,18 +47,39 @@ private slots:
 
     void cleanupTestCase() { qputenv("PATH", m_path); }
 
+    // The flashing tool on the simulator's bootloader, outside the program.
+    bool runTool(const QStringList &arguments)
+    {
+        m_simulator.command(QStringLiteral("bootloader"), QRegularExpression(QStringLiteral(".")));
+        QTest::qWait(400); // the controller restarts into its bootloader
+        QProcess tool;
+        tool.start(QStringLiteral(TORVANA_STM32FLASH_WRAPPER),
+                   QStringList{"-b", "115200", "-m", "8e1"} + arguments + QStringList{m_simulator.terminal()});
+        return tool.waitForFinished(60000) && tool.exitCode() == 0;
+    }
+
     void updateAndReconnect()
     {
+        // An older, longer firmware fills more of the region than the new one.
+        const QString older = m_folder.filePath("older.bin");
+        QFile olderFile(older);
+        QVERIFY(olderFile.open(QIODevice::WriteOnly) && olderFile.write(QByteArray(12 * 1024, '\x11')));
+        olderFile.close();
+        QVERIFY(runTool({"-S", "0x08003000", "-w", older, "-R"}));
+
         FixedChooser chooser;
         QFile file(chooser.path = m_folder.filePath("Firmware 2.1.0.bin"));
-        const QByteArray firmware = QByteArray(16 * 1024 - 8, '\x3c') + "  v2.1.0";
+        // Stack pointer at the top of RAM, reset handler inside the image.
+        const QByteArray vectors = QByteArray::fromHex("00000120" "09300008");
+        const QByteArray firmware = vectors + QByteArray(4 * 1024 - 16, '\x3c') + "  v2.1.0";
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(firmware) == firmware.size());
         file.close();
 
         QTranslator applicationTranslator, qtTranslator;
         StartupSettings::installLanguage(QLocale::German, applicationTranslator, qtTranslator);
         RecordingPresenter presenter;
-        MainWindow window(QLocale::German, &applicationTranslator, &qtTranslator);
+        auto window_ = std::make_unique<MainWindow>(QLocale::German, &applicationTranslator, &qtTranslator);
+        MainWindow &window = *window_;
         window.setMessagePresenter(&presenter);
         window.show();
         auto *firmwareLabel = window.findChild<QLabel *>("firmwareVersionLabel");
@@ -88,6 +113,19 @@ private slots:
             shown << value.first().toInt();
         const int end = shown.indexOf(1000);
         QVERIFY(end >= 2 && std::is_sorted(shown.begin(), shown.begin() + end + 1));
+        QVERIFY(page->toolOutput().contains("Done."));
+
+        // The region holds the image with its trailer and nothing else.
+        QVERIFY(m_simulator.command("status", QRegularExpression("^flash:")).contains(" 0 bytes of an earlier image"));
+        window_.reset(); // the tool needs the port to itself
+        const QString readBack = m_folder.filePath("region.bin");
+        QVERIFY(runTool({"-S", "0x08003000:0x19000", "-r", readBack}));
+        QFile region(readBack);
+        QVERIFY(region.open(QIODevice::ReadOnly));
+        const QByteArray flash = region.readAll();
+        QCOMPARE(flash.size(), 0x19000);
+        QCOMPARE(flash.left(firmware.size()), firmware);
+        QCOMPARE(flash.mid(firmware.size() + 8), QByteArray(0x19000 - firmware.size() - 8, '\xff'));
     }
 };
 

@@ -23,11 +23,21 @@ constexpr uint8_t BootloaderReset = 12;
 enum : uint16_t { InverterFlags = 27, MotorRuns = 0x0008, MotorHolds = 0x0400 };
 const QString Port = "/dev/ttyFAKE7";
 const QStringList BootloaderList{"-b", "115200", "-m", "8e1", "-e", "6", "-s 0", "-w", "IMAGE", "-v", Port};
-const QStringList FirmwareList{"-b", "115200", "-m", "8e1", "-S", "0x08003000", "-w", "IMAGE", "-v", "-R", Port};
+// The whole firmware region: 50 pages of 2 KiB from 0x08003000.
+const QStringList FirmwareList{"-b", "115200", "-m", "8e1", "-S", "0x08003000:0x19000", "-w", "IMAGE", "-v", "-R", Port};
 
 QByteArray littleEndian(uint32_t v)
 {
     return QByteArray(1, char(v)) + char(v >> 8) + char(v >> 16) + char(v >> 24);
+}
+
+// A firmware for the region: stack pointer at the top of the 64 KiB RAM, reset
+// handler (Thumb) inside the image, then filler and the version text.
+QByteArray firmwareImage(int size, uint32_t stack = 0x20010000, uint32_t reset = 0x08003009)
+{
+    QByteArray image = littleEndian(stack) + littleEndian(reset);
+    image += QByteArray(size - image.size() - 8, '\x5a');
+    return image + "  v2.1.0";
 }
 
 // CRC-32 of IEEE 802.3, bit by bit.
@@ -188,8 +198,10 @@ private slots:
                  QStringList{"Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!\n\n"});
         QVERIFY(widget<QLineEdit>("firmwareFileLineEdit")->text().isEmpty() && !start->isEnabled());
 
-        chooseFirmware("code  v2.1.0");
+        chooseFirmware(firmwareImage(64));
         QCOMPARE(widget<QLineEdit>("firmwareFileLineEdit")->text(), m_files.filePath("firmware.bin"));
+        QVERIFY2(widget<QLabel>("firmwareFactsLabel")->text().startsWith("Größe: 64 Bytes, Version: 2.1.0, CRC-32: 0x"),
+                 qPrintable(widget<QLabel>("firmwareFactsLabel")->text()));
         QCOMPARE(QSettings().value("FirmwareDirectory").toString(), m_files.path());
         QVERIFY(start->isEnabled());
 
@@ -201,6 +213,37 @@ private slots:
             QTRY_VERIFY2(c.second.isEmpty() ? hint().isEmpty() : hint().contains(c.second), qPrintable(hint()));
             QCOMPARE(start->isEnabled(), c.first == 0);
         }
+    }
+
+    void refusedImages_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QFile resource(":/Bootloader/Bootloader.bin");
+        resource.open(QIODevice::ReadOnly);
+        QTest::newRow("random bytes") << QByteArray(32 * 1024, '\x7f') << "keine Firmware für diesen Umrichter";
+        QTest::newRow("larger than the region") << firmwareImage(102400 - 7) << "größer als der Firmware-Bereich";
+        QTest::newRow("reset vector in the bootloader pages") << firmwareImage(4096, 0x20010000, 0x08000101)
+                                                              << "ein Bootloader";
+        QTest::newRow("the bootloader image") << resource.readAll() << "ein Bootloader";
+        QTest::newRow("even reset vector") << firmwareImage(4096, 0x20010000, 0x08003100) << "Vektortabelle";
+        QTest::newRow("too short") << QByteArray("v2.1.0") << "zu kurz";
+    }
+
+    // A file that is no firmware for the region is refused with its reason; nothing reaches the inverter.
+    void refusedImages()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        createPage(false);
+        chooseFirmware(content);
+        QCOMPARE(m_presenter.boxes.size(), 1);
+        QCOMPARE(m_presenter.boxes.first().kind, QString("warning"));
+        QVERIFY2(m_presenter.boxes.first().text.contains(reason.replace("keine Firmware für diesen Umrichter",
+                                                                        "Vektortabelle einer Firmware")),
+                 qPrintable(m_presenter.boxes.first().text));
+        QVERIFY(widget<QLineEdit>("firmwareFileLineEdit")->text().isEmpty());
+        QVERIFY(!widget("startUpdatePushButton")->isEnabled() && m_inverter->countOf(BootloaderReset) == 0);
     }
 
     void update_data()
@@ -239,7 +282,7 @@ private slots:
         qputenv("PATH", exitCodes.isEmpty() ? log.path().toLocal8Bit() : tool.path().toLocal8Bit() + ":" + m_path);
 
         createPage(bootloader, comPort);
-        const QByteArray firmware = QByteArray(3000, '\x5a') + "  v2.1.0";
+        const QByteArray firmware = firmwareImage(3000);
         chooseFirmware(firmware);
         QCOMPARE(widget("bootloaderUpdateCheckBox")->isEnabled(), bootloader);
         widget<QCheckBox>("bootloaderUpdateCheckBox")->setChecked(bootloader);
@@ -263,8 +306,15 @@ private slots:
         QCOMPARE(m_inverter->countOf(BootloaderReset), comPort > 0 ? 1 : 0);
         QCOMPARE(m_presenter.boxes.last().text, message);
         QVERIFY(widget<QPushButton>("startUpdatePushButton")->isEnabled());
-        if (message.contains("erfolgreich"))
+        if (message.contains("erfolgreich")) {
             QVERIFY(values.indexOf({123}) < values.indexOf({1000}));
+        } else if (runs > 0) {
+            // A failure never shows a full bar, and its box carries what the tool said.
+            QVERIFY(!values.contains({1000}) && bar->value() != 1000);
+            QVERIFY2(m_presenter.boxes.last().details.endsWith("(100.00%) Done."),
+                     qPrintable(m_presenter.boxes.last().details));
+            QVERIFY(m_page->toolOutput().contains("(100.00%) Done."));
+        }
 
         QFile resource(":/Bootloader/Bootloader.bin");
         QVERIFY(resource.open(QIODevice::ReadOnly));
