@@ -1951,11 +1951,11 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+478"/>
+        <location filename="../../app/MainWindow.cpp" line="+491"/>
         <location line="+27"/>
-        <location line="+20"/>
+        <location line="+22"/>
         <location line="+9"/>
-        <location line="+253"/>
+        <location line="+258"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -1990,9 +1990,9 @@ Maximum: %3%4</translation>
         <translation>FLASH-UPDATE</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-423"/>
-        <location line="+334"/>
+        <location line="+90"/>
+        <location filename="../../app/MainWindow.cpp" line="-430"/>
+        <location line="+336"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
     </message>
@@ -2022,13 +2022,13 @@ Maximum: %3%4</translation>
         <translation>Save on inverter</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-350"/>
-        <location line="+350"/>
+        <location filename="../../app/MainWindow.cpp" line="-354"/>
+        <location line="+354"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
     </message>
     <message>
-        <location line="-310"/>
+        <location line="-312"/>
         <source>Prototyp</source>
         <translation>Prototype</translation>
     </message>
@@ -2073,14 +2073,14 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+25"/>
+        <location line="+27"/>
         <location line="+9"/>
         <location line="+98"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-133"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>At least one error has occurred by activating the settings!
@@ -2096,7 +2096,7 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Der Fehler-Reset konnte nicht durchgeführt werden!
 
 </source>
@@ -2168,7 +2168,7 @@ Please check that a suitable program for viewing pdf files is installed!
         <translation>Switch to German</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+99"/>
         <source>Torvana kann während eines Spindeleinlaufs nicht geschlossen werden!
 
 Bitte beenden Sie den Spindeleinlauf, um Torvana schließen zu können.
@@ -2228,7 +2228,7 @@ Please wait until the firmware update is finished before closing Torvana.
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+323"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+314"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
@@ -2302,7 +2302,7 @@ Please wait until the firmware update is finished before closing Torvana.
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-297"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -2376,20 +2376,20 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+406"/>
-        <location line="+51"/>
-        <location line="+274"/>
+        <location line="+372"/>
+        <location line="+56"/>
+        <location line="+277"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-663"/>
-        <location line="+664"/>
+        <location line="-647"/>
+        <location line="+648"/>
         <source>Speicherplatz wählen...</source>
         <translation>Select parameter-set...</translation>
     </message>
     <message>
-        <location line="-522"/>
+        <location line="-506"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
         <translation>Please select the spindle family.</translation>
     </message>
@@ -2429,14 +2429,14 @@ Maximum: %3%4</translation>
         <translation>Delete %1</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <location line="+79"/>
+        <location line="+39"/>
+        <location line="+59"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Select spindle family...</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+52"/>
+        <location line="-40"/>
+        <location line="+38"/>
         <source>Spindeltyp wählen...</source>
         <translation>Select spindle type...</translation>
     </message>
@@ -2446,17 +2446,17 @@ Maximum: %3%4</translation>
         <translation>Select maximum speed...</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+36"/>
         <location line="+130"/>
         <location line="+4"/>
         <location line="+4"/>
         <location line="+13"/>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-169"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
@@ -2465,7 +2465,8 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-16"/>
+        <location line="+20"/>
         <location line="+8"/>
         <location line="+37"/>
         <location line="+5"/>
@@ -2474,7 +2475,7 @@ Maximum: %3%4</translation>
         <location line="+11"/>
         <location line="+22"/>
         <location line="+10"/>
-        <location line="+19"/>
+        <location line="+22"/>
         <location line="+8"/>
         <location line="+16"/>
         <location line="+4"/>
@@ -2483,7 +2484,16 @@ Maximum: %3%4</translation>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-275"/>
+        <source>Der ausgewählte Motorparametersatz kann nicht geladen werden, solange der Motor läuft!
+
+Bitte stoppen Sie den Motor und laden Sie den Motorparametersatz erneut.</source>
+        <translation>The selected motor parameter-set cannot be loaded while the motor is running!
+
+Please stop the motor and load the motor parameter-set again.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
@@ -2636,7 +2646,16 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Ein Geräteparametersatz kann nicht geladen werden, solange der Motor läuft!
+
+Bitte stoppen Sie den Motor und laden Sie den Geräteparametersatz erneut.</source>
+        <translation>A device parameter-set cannot be loaded while the motor is running!
+
+Please stop the motor and load the device parameter-set again.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Zu ladenden Geräteparametersatz wählen</source>
         <translation>Select device parameter-set to load</translation>
     </message>
@@ -2716,7 +2735,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>V/Hz table</translation>
     </message>
     <message>
-        <location filename="../../pages/ScopeViewDialog.cpp" line="+81"/>
+        <location filename="../../pages/ScopeViewDialog.cpp" line="+87"/>
         <source>U/f Diagramm</source>
         <translation>V/Hz diagram</translation>
     </message>
@@ -2736,7 +2755,7 @@ Do you really want to reset the inverter to its factory settings?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+433"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+401"/>
         <source>Spindeleinlauf</source>
         <translation>Spindle run-in</translation>
     </message>
@@ -2808,7 +2827,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-502"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-475"/>
         <source>Erstinbetriebnahme</source>
         <translation>Initial operation</translation>
     </message>
@@ -2833,7 +2852,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Updating the parameters...</translation>
     </message>
     <message>
-        <location line="+154"/>
+        <location line="+127"/>
         <source>Der Parametersatz für den ausgewählten Spindelmotor konnte nicht geladen werden!
 
 </source>
@@ -3007,26 +3026,26 @@ Please remove the cause and start the spindle run-in again.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+124"/>
-        <location line="+49"/>
+        <location line="+112"/>
+        <location line="+37"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+100"/>
+        <location line="-90"/>
+        <location line="+79"/>
         <source>Einlaufprogramm wählen...</source>
         <translation>Select run-in program...</translation>
     </message>
     <message>
-        <location line="-81"/>
-        <location line="+78"/>
+        <location line="-63"/>
+        <location line="+60"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Select spindle family...</translation>
     </message>
     <message>
-        <location line="-52"/>
-        <location line="+53"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>Spindeltyp wählen...</source>
         <translation>Select spindle type...</translation>
     </message>
@@ -3055,6 +3074,29 @@ Please remove the cause and start the spindle run-in again.
         <location line="+1"/>
         <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
         <translation>Please select the spindle run-in program.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSettings</name>
+    <message>
+        <location filename="../../app/StartupSettings.cpp" line="+91"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die gespeicherten Einstellungen waren beschädigt und wurden beiseitegelegt:
+%1
+
+Torvana startet mit den Standardeinstellungen.
+
+</source>
+        <translation>The stored settings were damaged and have been set aside:
+%1
+
+Torvana starts with the default settings.
+
+</translation>
     </message>
 </context>
 </TS>
