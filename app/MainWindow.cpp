@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #ifndef TORVANA_VERSION_TEXT
 #error "TORVANA_VERSION_TEXT must be defined by the build"
@@ -91,6 +92,11 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     connect(m_ui->modeButtonGroup, &QButtonGroup::idClicked, this, &MainWindow::switchContentWidget);
     createPages();
     setMessagePresenter(m_presenter);
+    // Before the pages join the scroll area: the finger scroller installs its
+    // filter last and so sees a press on a number field first; a drag from a
+    // field scrolls, a tap reaches the touch handling through the replay.
+    installTouchHandling();
+    m_wheelGuard.guard(this);
 
     m_ui->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     for (QWidget *page : qAsConst(m_pages)) {
@@ -115,14 +121,14 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     connect(stateLineTimer, &QTimer::timeout, this, &MainWindow::updateErrorStateLabel);
     stateLineTimer->start(StateLineIntervalMs);
 
-    installTouchHandling();
-
     QScreen *screen = QGuiApplication::primaryScreen();
     screen->setOrientationUpdateMask(Qt::PortraitOrientation | Qt::LandscapeOrientation
                                      | Qt::InvertedPortraitOrientation | Qt::InvertedLandscapeOrientation);
     connect(screen, &QScreen::orientationChanged, this, &MainWindow::updateOrientation);
 
     m_scaler->scale();
+    // In the scaled fonts.
+    m_comboPopups.fit(this);
 
     updateErrorStateLabel();
     updateOrientation(screen->orientation());
@@ -323,7 +329,12 @@ void MainWindow::fitToAvailableScreen()
 bool MainWindow::shrinkPageButtonIcons()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const int overshoot = frameGeometry().width() - screen->availableGeometry().width();
+    const QRect available = screen->availableGeometry();
+    int overshoot = frameGeometry().width() - available.width();
+    // Stacked in the vertical bar, the six buttons also set the window's least
+    // height; the pages themselves scroll.
+    if (m_ui->verticalButtonBar->isVisibleTo(this))
+        overshoot = qMax(overshoot, frameGeometry().height() - available.height());
     if (overshoot <= 0)
         return false;
     const int reduction = (overshoot + 5) / 6;
@@ -366,6 +377,8 @@ void MainWindow::disconnectedFromInverter()
     // The connection that was to answer "Vom Umrichter laden" is gone; a set
     // arriving on the next one was not asked for by the user.
     m_userRequestedParameterset = false;
+    // Nor can the automatic reset after a write be answered any more.
+    m_suppressNextResetMessage = false;
     updateChangeIndicators();
     m_ui->ledConnectedLabel->setPixmap(QPixmap(QStringLiteral(":/Images/led_indicator_grey.png")));
     m_ui->connectedLabel->setText(tr("Nicht verbunden"));
@@ -543,19 +556,21 @@ void MainWindow::setParameterResponse(CommErrorCode error, QString detailedText)
                                      tr("Die Parameter wurden erfolgreich zum Umrichter übertragen!\n\n"));
     }
     // Every completed write is followed by an error reset, whose answer is
-    // not the user's business.
-    m_suppressNextResetMessage = true;
-    QTimer::singleShot(ResetDelayMs, this, [this] { m_datasetController.sendResetCommand(); });
+    // not the user's business. Marked only when it goes out: a reset dropped
+    // for a lost connection is never answered.
+    QTimer::singleShot(ResetDelayMs, this, [this] {
+        m_suppressNextResetMessage = m_communicationController.state() == CommunicationController::Connected;
+        m_datasetController.sendResetCommand();
+    });
 }
 
 void MainWindow::resetResponseReceived(CommErrorCode error)
 {
-    if (!m_modificationsAllowed)
+    // The automatic reset's answer clears the mark even while locked, so that
+    // the user's next reset is answered.
+    const bool automatic = std::exchange(m_suppressNextResetMessage, false);
+    if (!m_modificationsAllowed || automatic)
         return;
-    if (m_suppressNextResetMessage) {
-        m_suppressNextResetMessage = false;
-        return;
-    }
     if (error != CommError::NoError)
         m_presenter->critical(this, tr("Fehler"), tr("Der Fehler-Reset konnte nicht durchgeführt werden!\n\n"));
     else if (m_showInformationMessages)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ComboPopupFitter.h"
 #include "CommErrorCode.h"
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "FileChooser.h"
 #include "MessagePresenter.h"
+#include "WheelFocusGuard.h"
 
 #include <QList>
 #include <QLocale>
@@ -139,6 +141,8 @@ private:
     bool m_showInformationMessages = true;
     bool m_pageIconsShrunk = false;
     std::unique_ptr<WidgetScaler> m_scaler;
+    WheelFocusGuard m_wheelGuard;
+    ComboPopupFitter m_comboPopups;
     CommunicationController m_communicationController{this};
     DatasetController m_datasetController{&m_communicationController};
     MonitoringWidgetHalvex *m_monitoringPage = nullptr;

@@ -53,6 +53,17 @@ QPrivateFingerScroller::~QPrivateFingerScroller()
     discardStoredEvents();
 }
 
+bool QPrivateFingerScroller::isScrollBarPart(const QObject *object) const
+{
+    const QWidget *vertical = m_area->verticalScrollBar()->parentWidget();
+    const QWidget *horizontal = m_area->horizontalScrollBar()->parentWidget();
+    for (const QObject *o = object; o && o != m_area; o = o->parent()) {
+        if (qobject_cast<const QScrollBar *>(o) || o == vertical || o == horizontal)
+            return true;
+    }
+    return false;
+}
+
 bool QPrivateFingerScroller::eventFilter(QObject *object, QEvent *event)
 {
     if (m_state == Replaying || !object->isWidgetType())
@@ -65,7 +76,9 @@ bool QPrivateFingerScroller::eventFilter(QObject *object, QEvent *event)
             break;
         if (m_state == AutoScroll)
             stopFlick();
-        if (m_state == Steady)
+        // Scroll bars, the area's and those of widgets inside, work as scroll
+        // bars: dragging a handle moves it, not the content the other way.
+        if (m_state == Steady && !isScrollBarPart(object))
             return handlePress(object, mouse);
         break;
     }

@@ -12,7 +12,7 @@ class QScrollBar;
 class QWidget;
 
 // Kinetic scrolling for a scroll area. Watches the area and every widget
-// inside it, turns left-button drags into scrolling, keeps scrolling after a
+// inside it but the scroll bars, turns left-button drags into scrolling, keeps scrolling after a
 // flick with a decaying speed and hands the events of a tap, or of a press
 // held still, back to the widget that was touched.
 //
@@ -76,6 +76,8 @@ private:
         int flickSpeed = 0; // speed of the sample before the last; drives the flick
     };
 
+    // A scroll bar or its container, or a widget inside one.
+    [[nodiscard]] bool isScrollBarPart(const QObject *object) const;
     bool handlePress(QObject *object, QMouseEvent *event);
     void handleMove(QMouseEvent *event);
     void handleRelease(QMouseEvent *event);

@@ -1,5 +1,7 @@
 #include "StartupSettings.h"
 
+#include "MessagePresenter.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -72,9 +74,26 @@ bool StartupSettings::setAsideOversizedStore()
     const QString fileName = storeFileName();
     if (fileName.isEmpty() || QFileInfo(fileName).size() <= MaximumStoreSize)
         return false;
-    const QString aside = fileName + QStringLiteral(".damaged");
+    const QString aside = setAsideStoreFileName();
     QFile::remove(aside);
     return QFile::rename(fileName, aside);
+}
+
+QString StartupSettings::setAsideStoreFileName()
+{
+    return storeFileName() + QStringLiteral(".damaged");
+}
+
+void StartupSettings::warnStoreSetAside(MessagePresenter &presenter, QWidget *parent)
+{
+    // The settings and the window are back at their defaults: the user should
+    // know why, and where the old file is.
+    presenter.warning(parent, QCoreApplication::translate("StartupSettings", "Torvana"),
+                      QCoreApplication::translate("StartupSettings",
+                                                  "Die gespeicherten Einstellungen waren beschädigt und wurden "
+                                                  "beiseitegelegt:\n%1\n\nTorvana startet mit den "
+                                                  "Standardeinstellungen.\n\n")
+                          .arg(QDir::toNativeSeparators(setAsideStoreFileName())));
 }
 
 QString StartupSettings::translatorFileName(QLocale::Language language)
@@ -125,10 +144,12 @@ QString StartupSettings::dataFolder()
 }
 
 QLocale::Language StartupSettings::prepareApplication(QApplication &application, QTranslator &applicationTranslator,
-                                                      QTranslator &qtTranslator)
+                                                      QTranslator &qtTranslator, bool *storeSetAside)
 {
     setApplicationIdentity();
-    setAsideOversizedStore();
+    const bool setAside = setAsideOversizedStore();
+    if (storeSetAside)
+        *storeSetAside = setAside;
 
     QSettings settings;
     applyCommandLine(settings, QCoreApplication::arguments());

@@ -4,10 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+class MessagePresenter;
 class QApplication;
-
 class QSettings;
 class QTranslator;
+class QWidget;
 
 // What the program does before its window exists: the application's identity
 // (which fixes where the settings store lives), the "-default" reset, the
@@ -47,6 +48,11 @@ public:
     // renamed to "<name>.damaged" (replacing an older one) before anything opens
     // the store; the program then starts with the defaults. True when it did.
     static bool setAsideOversizedStore();
+    // Where setAsideOversizedStore() puts the file.
+    [[nodiscard]] static QString setAsideStoreFileName();
+    // Tells the user once, after the window is shown, that the store was set
+    // aside and where it is: a warning box titled "Torvana".
+    static void warnStoreSetAside(MessagePresenter &presenter, QWidget *parent);
 
     // ":/Translations/German.qm" and the like.
     [[nodiscard]] static QString translatorFileName(QLocale::Language language);
@@ -61,9 +67,10 @@ public:
 
     // Everything before the main window: identity, an oversized store set
     // aside, "-default" from the command line, the language with its
-    // translators, the "fusion" style and the style sheet. Answers the language.
+    // translators, the "fusion" style and the style sheet. Answers the language,
+    // and in storeSetAside whether the store was set aside.
     static QLocale::Language prepareApplication(QApplication &application, QTranslator &applicationTranslator,
-                                                QTranslator &qtTranslator);
+                                                QTranslator &qtTranslator, bool *storeSetAside = nullptr);
 
     // ":/Styles/common.css" followed by ":/Styles/default.css".
     [[nodiscard]] static QString styleSheet();

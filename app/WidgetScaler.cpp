@@ -24,6 +24,14 @@ namespace {
 
 constexpr double ReferenceDpi = 96.0;
 constexpr int SmallScreenLimit = 1280;
+// Ordinary screens report a few hundredths of a dot off 96 (an X screen of
+// 1600 x 1000 pixels says 96.04); such a factor means no scaling.
+constexpr double UnscaledTolerance = 0.02;
+
+double effectiveFactor(double factor)
+{
+    return qAbs(factor - 1.0) <= UnscaledTolerance + 1e-9 ? 1.0 : factor;
+}
 
 int scaledDimension(int value, double factor)
 {
@@ -73,7 +81,7 @@ double WidgetScaler::screenFactor()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 1.0;
-    return screen->logicalDotsPerInch() / ReferenceDpi;
+    return effectiveFactor(screen->logicalDotsPerInch() / ReferenceDpi);
 }
 
 int WidgetScaler::screenSizeClass()
@@ -84,7 +92,7 @@ int WidgetScaler::screenSizeClass()
 
 int WidgetScaler::screenSizeClass(double factor, const QSize &screenSize)
 {
-    if (factor <= 1.0)
+    if (effectiveFactor(factor) <= 1.0)
         return 0;
     if (screenSize.width() < SmallScreenLimit || screenSize.height() < SmallScreenLimit)
         return 2;
@@ -96,7 +104,7 @@ void WidgetScaler::scale()
     if (!m_target)
         return;
 
-    const double f = m_metricsOverridden ? m_factor : screenFactor();
+    const double f = m_metricsOverridden ? effectiveFactor(m_factor) : screenFactor();
     const int sizeClass = m_metricsOverridden ? screenSizeClass(m_factor, m_screenSize)
                                               : screenSizeClass();
 

@@ -20,10 +20,11 @@ public:
     // One pass over the target; a second call scales again.
     void scale();
 
-    // Primary screen's logical dots per inch / 96 (1.0 without a screen).
+    // Primary screen's logical dots per inch / 96 (1.0 without a screen);
+    // within 2 % of 1.0 it is 1.0.
     [[nodiscard]] static double screenFactor();
-    // 0 at factor 1.0 or below; otherwise 2 on a screen narrower or lower
-    // than 1280 pixels, else 1.
+    // 0 at factor 1.0 (within 2 %) or below; otherwise 2 on a screen narrower
+    // or lower than 1280 pixels, else 1.
     [[nodiscard]] static int screenSizeClass();
     [[nodiscard]] static int screenSizeClass(double factor, const QSize &screenSize);
 

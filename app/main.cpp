@@ -11,13 +11,16 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QTranslator applicationTranslator;
     QTranslator qtTranslator;
+    bool storeSetAside = false;
     const QLocale::Language language =
-        StartupSettings::prepareApplication(application, applicationTranslator, qtTranslator);
+        StartupSettings::prepareApplication(application, applicationTranslator, qtTranslator, &storeSetAside);
 
     int result = 0;
     {
         MainWindow window(language, &applicationTranslator, &qtTranslator);
         window.show();
+        if (storeSetAside)
+            StartupSettings::warnStoreSetAside(window.messagePresenter(), &window);
         result = QApplication::exec();
     }
     return result;

@@ -89,15 +89,18 @@ void CommunicationController::step()
         m_state = Closing;
         break;
     case Closing:
-        tearDown();
+        // Set before the tear-down: a suspend() from a handler that runs
+        // during its event processing must stand.
         m_state = Scanning;
+        tearDown();
         break;
     case Suspending:
         emit disconnectedFromDevice();
         unhook();
         m_activityTimer.invalidate();
-        tearDown();
+        // Likewise for a resume() during the tear-down.
         m_state = Suspended;
+        tearDown();
         break;
     case Suspended:
         break;
@@ -106,9 +109,11 @@ void CommunicationController::step()
 
 void CommunicationController::openNextDevice()
 {
-    if (m_activityTimer.isValid())
-        m_activityTimer.invalidate();
     tearDown();
+    // A handler run during the tear-down may have suspended the controller.
+    if (m_state != Opening)
+        return;
+    m_activityTimer.invalidate();
 
     for (++m_deviceIndex; m_deviceIndex < m_devices.size(); ++m_deviceIndex) {
         m_device = new QFTD2XXDevice(m_devices.at(m_deviceIndex), this);
@@ -124,7 +129,8 @@ void CommunicationController::openNextDevice()
             hookUp();
             return;
         }
-        tearDown();
+        // Nothing was hooked up to a device that did not open.
+        deleteTransport();
     }
     m_state = Scanning;
 }
@@ -181,6 +187,14 @@ void CommunicationController::deleteTransport()
     m_device = nullptr;
 }
 
+// Answers of a connection that is being torn down may still be queued when
+// the state has moved on; they must neither count as a sign of life nor
+// reach the model.
+bool CommunicationController::acceptsAnswers() const
+{
+    return m_state == Probing || m_state == Connected;
+}
+
 void CommunicationController::noteSignOfLife()
 {
     if (m_state == Probing) {
@@ -193,6 +207,8 @@ void CommunicationController::noteSignOfLife()
 
 void CommunicationController::updateParameters(QMap<uint16_t, uint16_t> parameters)
 {
+    if (!acceptsAnswers())
+        return;
     releaseIncomingSet();
     noteSignOfLife();
     emit parameterUpdateFromDevice(parameters);
@@ -200,6 +216,8 @@ void CommunicationController::updateParameters(QMap<uint16_t, uint16_t> paramete
 
 void CommunicationController::updateDeviceInfo(uint16_t inverterType, uint16_t inverterSerial, QByteArray firmware)
 {
+    if (!acceptsAnswers())
+        return;
     releaseIncomingSet();
     noteSignOfLife();
     emit deviceInfoUpdateFromDevice(inverterType, inverterSerial, firmware);
@@ -217,6 +235,8 @@ void CommunicationController::collectMotorParameterset(QMap<uint16_t, uint16_t> 
 
 void CommunicationController::collect(bool motorSet, const QMap<uint16_t, uint16_t> &part)
 {
+    if (!acceptsAnswers())
+        return;
     if (motorSet != m_incomingIsMotorSet)
         releaseIncomingSet();
     m_incomingIsMotorSet = motorSet;
@@ -242,7 +262,9 @@ void CommunicationController::releaseIncomingSet()
 
 void CommunicationController::writeTimeoutExpired()
 {
-    m_state = m_state == Probing ? Opening : ConnectionLost;
+    // A late time-out of a device already given up changes nothing.
+    if (acceptsAnswers())
+        m_state = m_state == Probing ? Opening : ConnectionLost;
 }
 
 CommFrontendQt *CommunicationController::connectedFrontend() const

@@ -97,6 +97,7 @@ private:
     void unhook();
     void tearDown();
     void deleteTransport();
+    [[nodiscard]] bool acceptsAnswers() const;
     void noteSignOfLife();
     void collectCurrentParameterset(QMap<uint16_t, uint16_t> part);
     void collectMotorParameterset(QMap<uint16_t, uint16_t> part);

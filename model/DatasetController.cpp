@@ -534,13 +534,15 @@ void DatasetController::loadMotorParamsFromDevice(uint16_t motorCode)
 void DatasetController::saveMotorParamsToDevice(uint16_t motorCode)
 {
     revalidate();
-    m_pendingStates.clear();
+    m_pendingMotorStates.clear();
     const uint16_t type = motorType();
     QMap<uint16_t, uint16_t> motorSet;
     for (uint16_t id = 1; id < Param::CatalogueSize; ++id) {
         const ParameterDescriptor *d = slot(id);
-        if (d && d->inMotorSet && appliesToMotorType(*d, type))
-            addPending(motorSet, id, d->raw());
+        if (d && d->inMotorSet && appliesToMotorType(*d, type)) {
+            motorSet.insert(id, d->raw());
+            m_pendingMotorStates.expect(id);
+        }
     }
     if (!motorSet.isEmpty() && m_communicationController)
         m_communicationController->sendMotorParamsToDeviceMemory(motorCode, motorSet);
@@ -645,9 +647,9 @@ void DatasetController::parameterStates(QMap<uint16_t, CommErrorCode> paramState
 void DatasetController::motorParameterStates(QMap<uint16_t, CommErrorCode> motorParamStates,
                                              CommErrorCode generalError)
 {
-    m_pendingStates.record(motorParamStates);
+    m_pendingMotorStates.record(motorParamStates);
     if (generalError == CommError::ParametersetMemoryUnusable || generalError == CommError::EepromWriteError) {
-        m_pendingStates.clear();
+        m_pendingMotorStates.clear();
         emit writeMotorParametersetDone(generalError);
         return;
     }
@@ -655,9 +657,9 @@ void DatasetController::motorParameterStates(QMap<uint16_t, CommErrorCode> motor
     if (!motorParamStates.contains(Param::MotorCode))
         return;
 
-    const bool accepted = m_pendingStates.allAccepted();
-    const QString text = accepted ? QString() : m_pendingStates.motorSetText();
-    m_pendingStates.clear();
+    const bool accepted = m_pendingMotorStates.allAccepted();
+    const QString text = accepted ? QString() : m_pendingMotorStates.motorSetText();
+    m_pendingMotorStates.clear();
     if (accepted)
         emit writeMotorParametersetDone(CommError::NoError);
     else

@@ -219,6 +219,9 @@ private:
     QTimer m_cyclicTimer;
     ParameterCatalogue m_catalogue;
     AcknowledgementSummary m_pendingStates;
+    // Kept apart from the transmission's: a motor set store may be answered
+    // while a transmission waits for its answers, and the other way round.
+    AcknowledgementSummary m_pendingMotorStates;
     QByteArray m_deviceFirmware;
 
     std::array<uint16_t, Param::CatalogueSize> m_image{};

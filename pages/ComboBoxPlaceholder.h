@@ -6,7 +6,8 @@ class QComboBox;
 
 // The "choose..." item of a selection box: item 0 with the data "Placeholder",
 // which every check treats as no selection. Changes are made with the box's
-// signals blocked, so that they never count as a user's choice.
+// signals blocked, so that they never count as a user's choice. The box is
+// kept wide enough for its placeholder.
 class ComboBoxPlaceholder
 {
 public:
@@ -16,4 +17,7 @@ public:
     static void remove(QComboBox *box);
     [[nodiscard]] static bool isShown(const QComboBox *box);
     [[nodiscard]] static bool isPresent(const QComboBox *box);
+
+private:
+    static void fitWidth(QComboBox *box, const QString &text);
 };

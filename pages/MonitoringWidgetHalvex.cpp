@@ -329,9 +329,8 @@ void MonitoringWidgetHalvex::checkMotorCodeComboBox(QString text)
     load->setText(tr("%1 laden").arg(text));
     save->setText(tr("%1 speichern").arg(text));
     remove->setText(tr("%1 löschen").arg(text));
-    load->setEnabled(true);
-    save->setEnabled(true);
-    remove->setEnabled(true);
+    // Also run on a language change: the connection and motor state still decide.
+    checkMotorParametersetButtons();
 }
 
 // ---- placeholders -------------------------------------------------------------------
@@ -430,10 +429,24 @@ void MonitoringWidgetHalvex::refreshSpindleChoices()
         setComboBoxPlaceholder(ui->motorBasetypesComboBox, tr("Spindelfamilie wählen..."), false);
 }
 
+bool MonitoringWidgetHalvex::refuseLoadWhileRunning(const QString &text)
+{
+    // The model takes no stopped-only parameter while the motor runs; such a
+    // load would leave motor type and limits as they were.
+    if (!m_datasetController->motorRunning())
+        return false;
+    showBox(Box::Warning, this, tr("Torvana"), text);
+    return true;
+}
+
 void MonitoringWidgetHalvex::loadMotorTypeFromFile()
 {
     QComboBox *speeds = ui->motorRpmComboBox;
     if (speeds->currentIndex() < 0 || showsPlaceholder(speeds))
+        return;
+    if (refuseLoadWhileRunning(tr("Der ausgewählte Motorparametersatz kann nicht geladen werden, solange der Motor "
+                                  "läuft!\n\nBitte stoppen Sie den Motor und laden Sie den Motorparametersatz "
+                                  "erneut.")))
         return;
     const QString fileName = speeds->currentData().toString();
     if (!confirmDiscardChanges(tr("Trotzdem den Motortyp laden?")))
@@ -602,6 +615,9 @@ void MonitoringWidgetHalvex::deleteParametersetResponseReceived(CommErrorCode er
 
 void MonitoringWidgetHalvex::loadMotorParametersFromFile()
 {
+    if (refuseLoadWhileRunning(tr("Ein Geräteparametersatz kann nicht geladen werden, solange der Motor läuft!\n\n"
+                                  "Bitte stoppen Sie den Motor und laden Sie den Geräteparametersatz erneut.")))
+        return;
     if (!confirmDiscardChanges(tr("Trotzdem einen Geräteparametersatz laden?")))
         return;
     const QString fileName =

@@ -100,6 +100,8 @@ private:
 
     void connectSignals();
     void clearLoadedMotorType();
+    // Shows the warning and answers true while the motor runs.
+    [[nodiscard]] bool refuseLoadWhileRunning(const QString &text);
     // Bit k set: motor memory M(k+1) holds a set.
     [[nodiscard]] uint16_t motorSets();
     // The chosen memory slot (0 to 15), -1 while the box shows its placeholder.

@@ -10,6 +10,7 @@
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_scale_widget.h>
 
 #include <algorithm>
 
@@ -17,6 +18,7 @@ namespace {
 
 const QString SizeKey = QStringLiteral("Diagram/Size");
 const QString PositionKey = QStringLiteral("Diagram/Position");
+constexpr int AxisTitleSpacing = 8; // pixels between an axis title and its tick labels, at 96 dpi
 
 QwtPlotCurve *makeCurve(const QPen &pen)
 {
@@ -48,6 +50,10 @@ ScopeViewDialog::ScopeViewDialog(QWidget *parent, Qt::WindowFlags flags)
     plot->enableAxis(QwtPlot::yLeft);
     plot->setAxisAutoScale(QwtPlot::xBottom);
     plot->setAxisAutoScale(QwtPlot::yLeft);
+    // Qwt leaves 2 px between the rotated voltage title and its tick labels,
+    // too little to read them apart; the frequency title gets the same room.
+    for (const int axis : {QwtPlot::yLeft, QwtPlot::xBottom})
+        plot->axisWidget(axis)->setSpacing(qRound(AxisTitleSpacing * WidgetScaler::screenFactor()));
     setTitles();
     // Attached in drawing order: the dots sit on top of the line.
     m_lineCurve->attach(plot);

@@ -10,7 +10,7 @@
 //  2. Every path in TORVANA_SERIAL_PORTS, ':'-separated (SerialPortListSource),
 //     e.g. the pseudo-terminal of the inverter simulator. Serial numbers are
 //     derived from the path, COM port numbers start at 1000.
-//  3. The test source registered with D2xx::setTestSource (FakeD2xxSource).
+//  3. The test source registered with D2xx::setTestSource.
 // Tests switch the first two off with D2xx::setSystemSourcesEnabled(false).
 //
 // FT_CreateDeviceInfoList takes a snapshot of that list; FT_GetDeviceInfoList
@@ -18,7 +18,9 @@
 // attached now. A handle points to an object of this layer that routes every
 // call to the port its source opened; a device is open at most once in the
 // process. Tty ports are raw and never block on reading; writing waits at most
-// the write time-out, and a line that hung up fails with FT_IO_ERROR.
+// the write time-out, and a line that hung up fails with FT_IO_ERROR. A tty is
+// held exclusively while open: another process cannot open it, and the list
+// flags it FT_FLAGS_OPENED meanwhile, as the vendor's library does.
 #include "D2xxSource.h"
 #include "SerialPortListSource.h"
 #include "TtyUsbSource.h"

@@ -24,6 +24,8 @@ std::vector<D2xxDeviceEntry> SerialPortListSource::devices()
             entry.description = "Torvana serial port";
             entry.comPortNumber = FirstComPort + int32_t(result.size());
             entry.type = 3; // unknown device type
+            if (TtyPort::isLocked(entry.devicePath))
+                entry.flags |= FT_FLAGS_OPENED;
             result.push_back(std::move(entry));
         }
         start = end + 1;

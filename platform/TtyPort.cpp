@@ -2,10 +2,15 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +46,30 @@ bool isLineGone(int error)
 
 } // namespace
 
+bool TtyPort::isLocked(const std::string &path)
+{
+    struct stat node{};
+    if (::stat(path.c_str(), &node) != 0)
+        return false;
+    // "1: FLOCK  ADVISORY  WRITE 4711 00:19:7 0 EOF": the device of the file
+    // system (hexadecimal major and minor) and the inode of the locked file.
+    FILE *locks = std::fopen("/proc/locks", "re");
+    if (!locks)
+        return false;
+    bool locked = false;
+    char line[256];
+    while (!locked && std::fgets(line, sizeof line, locks)) {
+        char kind[16] = {};
+        unsigned major = 0, minor = 0;
+        unsigned long inode = 0;
+        locked = std::sscanf(line, "%*s %15s %*s %*s %*d %x:%x:%lu", kind, &major, &minor, &inode) == 4
+            && std::strcmp(kind, "FLOCK") == 0 && major == ::major(node.st_dev) && minor == ::minor(node.st_dev)
+            && inode == node.st_ino;
+    }
+    std::fclose(locks);
+    return locked;
+}
+
 TtyPort *TtyPort::open(const std::string &path)
 {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -48,6 +77,13 @@ TtyPort *TtyPort::open(const std::string &path)
         return nullptr;
     termios settings{};
     if (!isatty(fd) || tcgetattr(fd, &settings) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    // One opener at a time, as with the vendor's library: the lock keeps out a
+    // second instance of the program (root included), exclusive mode any other
+    // program that opens the tty later. A port that is held already fails here.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
         ::close(fd);
         return nullptr;
     }
@@ -250,8 +286,13 @@ FT_STATUS TtyPort::attachedStatus()
 
 void TtyPort::close()
 {
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        // Exclusive mode belongs to the tty, not to this descriptor: it would
+        // outlive the close while another descriptor (a pseudo-terminal's
+        // keeper) stays open.
+        ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);
+    }
     m_fd = -1;
     m_dead = true;
 }

@@ -1,6 +1,7 @@
 // A D2XX port over a Linux tty (USB-serial converter or pseudo-terminal).
 // Raw and non-blocking: reads return what is waiting, writes wait at most the
 // write time-out. Once the line has hung up, every call fails with FT_IO_ERROR.
+// Held exclusively while open (a lock and the tty's exclusive mode).
 #pragma once
 
 #include "D2xxSource.h"
@@ -16,6 +17,9 @@ public:
     // opened or is not a tty. Baud rate and data characteristics stay as they are
     // until they are set.
     static TtyPort *open(const std::string &path);
+    // Whether an open port holds the tty at path, in this process or another.
+    // Looks at the kernel's lock table; the tty itself is not opened.
+    [[nodiscard]] static bool isLocked(const std::string &path);
     ~TtyPort() override;
 
     FT_STATUS setBaudRate(uint32_t rate) override;

@@ -123,6 +123,8 @@ std::vector<D2xxDeviceEntry> TtyUsbSource::devices()
         entry.description = readAttribute(usbDevice, "product");
         entry.comPortNumber = number;
         entry.devicePath = "/dev/" + name;
+        if (TtyPort::isLocked(entry.devicePath))
+            entry.flags |= FT_FLAGS_OPENED;
         found.emplace_back(number, std::move(entry));
     }
     std::sort(found.begin(), found.end(),

@@ -1,5 +1,6 @@
 // Lists the devices the D2XX layer sees, opens each one at the inverter's
-// settings and reports whether it could be opened.
+// settings and reports whether it could be opened, or is in use by another
+// program (another instance of Torvana, the flashing tool).
 #include "QFTD2XXDevice.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,8 @@ int main(int argc, char **argv)
         device.setTimeout(500);
         const bool opened = device.open(QIODevice::ReadWrite);
         out << info.index << ": serial \"" << info.serialNumber << "\" description \"" << info.description
-            << "\" id " << QString::number(info.id, 16) << (opened ? " opened" : " cannot be opened");
+            << "\" id " << QString::number(info.id, 16)
+            << (opened ? " opened" : (info.flags & FT_FLAGS_OPENED) ? " in use" : " cannot be opened");
         if (opened)
             out << ", COM " << device.comPortNumber() << ", driver " << device.driverVersion();
         out << "\n";

@@ -2212,9 +2212,9 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+516"/>
+        <location filename="../../app/MainWindow.cpp" line="+529"/>
         <location line="+26"/>
-        <location line="+20"/>
+        <location line="+22"/>
         <location line="+9"/>
         <location line="+265"/>
         <source>Torvana</source>
@@ -2251,9 +2251,9 @@ Maximum: %3%4</translation>
         <translation>FLASH-UPDATE</translation>
     </message>
     <message>
-        <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-465"/>
-        <location line="+366"/>
+        <location line="+90"/>
+        <location filename="../../app/MainWindow.cpp" line="-467"/>
+        <location line="+368"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
     </message>
@@ -2288,13 +2288,13 @@ Maximum: %3%4</translation>
         <translation>Compare...</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-382"/>
-        <location line="+382"/>
+        <location filename="../../app/MainWindow.cpp" line="-386"/>
+        <location line="+386"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
     </message>
     <message>
-        <location line="-342"/>
+        <location line="-344"/>
         <source>Prototyp</source>
         <translation>Prototype</translation>
     </message>
@@ -2352,14 +2352,14 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+24"/>
+        <location line="+26"/>
         <location line="+9"/>
         <location line="+100"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-134"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>At least one error has occurred by activating the settings!
@@ -2375,7 +2375,7 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Der Fehler-Reset konnte nicht durchgeführt werden!
 
 </source>
@@ -2660,20 +2660,20 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+378"/>
-        <location line="+44"/>
-        <location line="+284"/>
+        <location line="+377"/>
+        <location line="+58"/>
+        <location line="+287"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-648"/>
-        <location line="+649"/>
+        <location line="-664"/>
+        <location line="+665"/>
         <source>Speicherplatz wählen...</source>
         <translation>Select parameter-set...</translation>
     </message>
     <message>
-        <location line="-502"/>
+        <location line="-518"/>
         <source>Bitte wählen Sie die Spindelfamilie aus.</source>
         <translation>Please select the spindle family.</translation>
     </message>
@@ -2713,7 +2713,7 @@ Maximum: %3%4</translation>
         <translation>Delete %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+39"/>
         <location line="+59"/>
         <source>Spindelfamilie wählen...</source>
         <translation>Select spindle family...</translation>
@@ -2730,7 +2730,7 @@ Maximum: %3%4</translation>
         <translation>Select maximum speed...</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+35"/>
         <source>Trotzdem den Motortyp laden?</source>
         <translation>Load the motor type anyway?</translation>
     </message>
@@ -2740,12 +2740,12 @@ Maximum: %3%4</translation>
         <location line="+4"/>
         <location line="+4"/>
         <location line="+13"/>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-173"/>
         <source>Der ausgewählte Motorparametersatz ist ungültig und konnte nicht geladen werden!
 
 </source>
@@ -2754,7 +2754,8 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-18"/>
+        <location line="+22"/>
         <location line="+8"/>
         <location line="+39"/>
         <location line="+5"/>
@@ -2763,7 +2764,7 @@ Maximum: %3%4</translation>
         <location line="+11"/>
         <location line="+22"/>
         <location line="+10"/>
-        <location line="+21"/>
+        <location line="+24"/>
         <location line="+8"/>
         <location line="+16"/>
         <location line="+4"/>
@@ -2772,7 +2773,16 @@ Maximum: %3%4</translation>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-281"/>
+        <source>Der ausgewählte Motorparametersatz kann nicht geladen werden, solange der Motor läuft!
+
+Bitte stoppen Sie den Motor und laden Sie den Motorparametersatz erneut.</source>
+        <translation>The selected motor parameter-set cannot be loaded while the motor is running!
+
+Please stop the motor and load the motor parameter-set again.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Der ausgewählte Motorparametersatz konnte nicht geladen werden!
 
 </source>
@@ -2931,6 +2941,15 @@ For more information, see details.</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Ein Geräteparametersatz kann nicht geladen werden, solange der Motor läuft!
+
+Bitte stoppen Sie den Motor und laden Sie den Geräteparametersatz erneut.</source>
+        <translation>A device parameter-set cannot be loaded while the motor is running!
+
+Please stop the motor and load the device parameter-set again.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Trotzdem einen Geräteparametersatz laden?</source>
         <translation>Load a device parameter set anyway?</translation>
     </message>
@@ -3640,7 +3659,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>V/Hz table</translation>
     </message>
     <message>
-        <location filename="../../pages/ScopeViewDialog.cpp" line="+81"/>
+        <location filename="../../pages/ScopeViewDialog.cpp" line="+87"/>
         <source>U/f Diagramm</source>
         <translation>V/Hz diagram</translation>
     </message>
@@ -4002,6 +4021,29 @@ Please remove the cause and start the spindle run-in again.
         <location line="+1"/>
         <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
         <translation>Please select the spindle run-in program.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSettings</name>
+    <message>
+        <location filename="../../app/StartupSettings.cpp" line="+91"/>
+        <source>Torvana</source>
+        <translation>Torvana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Die gespeicherten Einstellungen waren beschädigt und wurden beiseitegelegt:
+%1
+
+Torvana startet mit den Standardeinstellungen.
+
+</source>
+        <translation>The stored settings were damaged and have been set aside:
+%1
+
+Torvana starts with the default settings.
+
+</translation>
     </message>
 </context>
 <context>

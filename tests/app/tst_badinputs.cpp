@@ -163,7 +163,8 @@ private slots:
         const long memoryBefore = peakMemoryMiB();
 
         // As main() does.
-        QCOMPARE(StartupSettings::setAsideOversizedStore(), sparseSize > 0);
+        const bool setAside = StartupSettings::setAsideOversizedStore();
+        QCOMPARE(setAside, sparseSize > 0);
         QCOMPARE(QFileInfo(store + QStringLiteral(".damaged")).size(), sparseSize);
         QSettings settings;
         StartupSettings::applyCommandLine(settings, {QStringLiteral("torvana")});
@@ -175,6 +176,8 @@ private slots:
             window.setMessagePresenter(&m_presenter);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
+            if (setAside)
+                StartupSettings::warnStoreSetAside(window.messagePresenter(), &window);
             QVERIFY2(onScreen(window), qPrintable(QStringLiteral("window at %1,%2 size %3x%4")
                                                        .arg(window.x()).arg(window.y())
                                                        .arg(window.width()).arg(window.height())));
@@ -186,7 +189,11 @@ private slots:
             QVERIFY(window.close());
         }
         QVERIFY2(peakMemoryMiB() - memoryBefore < 64, "the settings store was taken into memory whole");
-        QVERIFY(m_presenter.boxes.isEmpty());
+        // Said once, with the place of the file set aside.
+        QCOMPARE(m_presenter.boxes.size(), setAside ? 1 : 0);
+        if (setAside)
+            QVERIFY(m_presenter.boxes.first().kind == QLatin1String("warning")
+                    && m_presenter.boxes.first().text.contains(store + QStringLiteral(".damaged")));
 
         // What the window wrote back reads as proper values.
         if (unreadable)
@@ -302,12 +309,15 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<qint64>("sparseSize");
         QTest::addColumn<bool>("unreadable");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("box"); // empty: accepted
 
-        QTest::newRow("empty") << QByteArray() << qint64(0) << false << false;
-        QTest::newRow("unreadable") << QByteArray("firmware  v2.1.0") << qint64(0) << true << false;
-        // Only readability and length are checked on choosing; the file is read when the update runs.
-        QTest::newRow("huge, 100 MB") << QByteArray("firmware") << HugeSize << false << true;
+        const QString unusable = "critical Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!\n\n";
+        QTest::newRow("empty") << QByteArray() << qint64(0) << false << unusable;
+        QTest::newRow("unreadable") << QByteArray("firmware  v2.1.0") << qint64(0) << true << unusable;
+        // Refused as larger than the firmware region, from its first bytes.
+        QTest::newRow("huge, 100 MB") << QByteArray("firmware") << HugeSize << false
+                                      << "warning Die ausgewählte Datei wird nicht als Firmware übernommen:\n\nDie "
+                                         "Datei ist größer als der Firmware-Bereich des Umrichters (102392 Bytes).\n\n";
     }
 
     void badFirmwareFile()
@@ -315,7 +325,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(qint64, sparseSize);
         QFETCH(bool, unreadable);
-        QFETCH(bool, accepted);
+        QFETCH(QString, box);
+        const bool accepted = box.isEmpty();
 
         QSettings().clear();
         QTemporaryDir folder;
@@ -339,9 +350,7 @@ private slots:
         QStringList boxes;
         for (const auto &box : m_presenter.boxes)
             boxes << box.kind + QLatin1Char(' ') + box.text;
-        QCOMPARE(boxes, accepted ? QStringList()
-                                 : QStringList{"critical Die ausgewählte Datei ist nicht lesbar oder keine gültige "
-                                               "Firmware-Datei!\n\n"});
+        QCOMPARE(boxes, accepted ? QStringList() : QStringList{box});
     }
 };
 

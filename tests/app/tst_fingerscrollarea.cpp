@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 namespace {
@@ -202,6 +204,32 @@ private slots:
         send(late, QEvent::MouseButtonRelease, scene.dragUp(late, 1, 19, 0));
         QCOMPARE(scene.bar()->value(), scene.scrolled(40));
         QTRY_VERIFY(scene.state() == QPrivateFingerScroller::Steady && late->events.isEmpty());
+    }
+
+    // The area's scroll bar stays a scroll bar: dragging its handle down moves the view down, and
+    // nothing flicks after the release.
+    void scrollBarHandleIsNoFingerArea()
+    {
+        Scene scene(3000, 1400);
+        QScrollBar *bar = scene.bar();
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        const QPoint at = bar->mapToGlobal(handle.center());
+        send(bar, QEvent::MouseButtonPress, at);
+        for (int step = 1; step <= 3; ++step)
+            send(bar, QEvent::MouseMove, at + QPoint(0, 20 * step));
+        send(bar, QEvent::MouseButtonRelease, at + QPoint(0, 60));
+        const int dropped = bar->value();
+        QVERIFY2(dropped > 1400, qPrintable(QString::number(dropped)));
+        QTest::qWait(3 * FlickIntervalMs);
+        QVERIFY(bar->value() == dropped && scene.state() == QPrivateFingerScroller::Steady);
     }
 
     void fittingContentPassesThrough()

@@ -7,21 +7,29 @@
 #include "StartupSettings.h"
 #include "TemporaryHomeMain.h"
 
+#include <QAbstractScrollArea>
 #include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
 // Frame types, parameter numbers and flag bits restated from the protocol.
 enum : uint8_t { ErrorReset = 1, StoreOnEeprom = 3, CurrentParametersetRequest = 4, MotorParamsResponse = 14 };
-enum : uint16_t { Flags = 27, Inverter = 36, SerialNumber = 39, MaximumMotorFrequency = 42, InputForStart = 140 };
+enum : uint16_t { Flags = 27, Inverter = 36, SerialNumber = 39, MaximumMotorFrequency = 42, MotorType = 90,
+                  InputForStart = 140, Dasm = 0x8002 };
 enum : uint16_t { InputDigital = 0x805C, InputTorvana = 0x805D };
 enum : uint16_t { Warning = 0x0002, Error = 0x0004, MotorRuns = 0x0008, MotorHolds = 0x0400 };
 constexpr int TransferLatchMs = 500;
@@ -317,8 +325,19 @@ private slots:
         QCOMPARE(m_presenter.boxes.size(), 2);
     }
 
+    void writingShowsOneBoxAndResetsSilently_data()
+    {
+        QTest::addColumn<QString>("meanwhile"); // what happens around the automatic reset
+        QTest::newRow("nothing") << QString();
+        QTest::newRow("answered while locked") << "lock";
+        QTest::newRow("unplugged before it") << "unplug";
+    }
+
+    // The automatic reset after a write is answered without a box; the user's next reset has its box,
+    // even when the automatic one was answered during a lock or never answered.
     void writingShowsOneBoxAndResetsSilently()
     {
+        QFETCH(QString, meanwhile);
         QVERIFY(connectInverter());
         click("activateSavePushButton");
         click("activateSavePushButton");
@@ -326,8 +345,21 @@ private slots:
         QVERIFY(m_presenter.boxes.first().parent == nullptr && !enabled("paramChangedLabel"));
         QCOMPARE(m_inverter->countOf(StoreOnEeprom), 1);
         QSignalSpy resets(&comm(), &CommunicationController::resetResponseReceived);
-        QVERIFY(answerDelivered(resets));
-        QCOMPARE(m_inverter->countOf(ErrorReset), 1);
+        if (meanwhile == QLatin1String("unplug")) {
+            m_source->removeDevice(0);
+            QTRY_COMPARE(text("connectedLabel"), QStringLiteral("Nicht verbunden"));
+            QTest::qWait(TransferLatchMs + 100);
+            delete m_inverter;
+            m_source->addDevice("INVERTER");
+            m_inverter = new FakeInverter(*m_source, 1);
+            QTRY_COMPARE(text("connectedLabel"), QStringLiteral("Verbunden"));
+        } else {
+            if (!meanwhile.isEmpty())
+                QVERIFY(QMetaObject::invokeMethod(m_window, "disableModificationsDueToSpindleRun"));
+            QVERIFY(answerDelivered(resets));
+            QCOMPARE(m_inverter->countOf(ErrorReset), 1);
+            QVERIFY(QMetaObject::invokeMethod(m_window, "enableModifications"));
+        }
         QCOMPARE(m_presenter.boxes.size(), 1);
         dataset().sendResetCommand();
         QTRY_COMPARE(m_presenter.texts(), (QStringList{WriteDone, ResetDone}));
@@ -586,9 +618,105 @@ private slots:
         QVERIFY(!filter->eventFilter(spinBox, &press));
     }
 
+    // On a page that scrolls, a number field leaves the wheel and a drag to the page unless it has
+    // the focus; a tap still focuses it with the number selected, and then the wheel changes it.
+    void fieldsOnAScrollingPage()
+    {
+        m_window->resize(800, 400);
+        QVERIFY(showWindow());
+        QApplication::setActiveWindow(m_window);
+        auto *area = static_cast<QAbstractScrollArea *>(widget("scrollArea"));
+        // Narrower than the start page: it scrolls sideways too, nothing is cut off.
+        QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+        QVERIFY(widget("contentWidget")->width() >= widget("contentWidget")->minimumSizeHint().width());
+        dataset().setValue(MotorType, Dasm); // the page shows all its fields
+        click("driveDataButton");
+        QScrollBar *bar = area->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 200);
+        QDoubleSpinBox *field = nullptr;
+        for (QDoubleSpinBox *candidate : widget("contentWidget")->findChildren<QDoubleSpinBox *>())
+            if (!field && candidate->isVisible() && candidate->isEnabled() && !candidate->isReadOnly()
+                && area->viewport()->rect().contains(candidate->mapTo(area->viewport(), QPoint(5, 5))))
+                field = candidate;
+        QVERIFY(field);
+        auto *edit = field->findChild<QLineEdit *>();
+        const double value = field->value();
+        const auto wheel = [&](int delta) {
+            QWheelEvent event(QPointF(5, 5), QPointF(edit->mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            // As from the window system (sendEvent would not let it travel up to the parents).
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            QCoreApplication::instance()->notify(edit, &event);
+        };
+        const auto mouse = [&](QEvent::Type type, const QPoint &offset) {
+            const QPoint at = edit->mapToGlobal(QPoint(5, 5)) + offset;
+            QMouseEvent event(type, QPointF(edit->mapFromGlobal(at)), QPointF(at),
+                              type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &event);
+        };
+
+        wheel(-120);
+        QVERIFY(field->value() == value && !field->hasFocus() && bar->value() > 0);
+        const int wheeled = bar->value();
+        mouse(QEvent::MouseButtonPress, {});
+        mouse(QEvent::MouseMove, QPoint(0, -25));
+        mouse(QEvent::MouseMove, QPoint(0, -60));
+        mouse(QEvent::MouseButtonRelease, QPoint(0, -60));
+        QVERIFY(bar->value() > wheeled && !field->hasFocus());
+        for (int last = -1; last != bar->value(); QTest::qWait(150))
+            last = bar->value(); // until the flick has run out
+
+        mouse(QEvent::MouseButtonPress, {});
+        mouse(QEvent::MouseButtonRelease, {});
+        QTRY_VERIFY(field->hasFocus());
+        QCOMPARE(edit->selectedText(), field->cleanText());
+        wheel(field->value() > field->minimum() ? -120 : 120);
+        QVERIFY(field->value() != value);
+    }
+
+    // A selection list opens at least as wide as a menu of the same entries would be, so that no entry
+    // is cut; also after the entries change.
+    void selectionListsShowWholeEntries()
+    {
+        QVERIFY(showWindow());
+        click("inputOutputButton");
+        const QString added = QStringLiteral("Ein besonders langer Eintrag, der später dazukommt");
+        for (const auto &[name, extra] : {std::pair("din3ComboBox", QString()), {"relais1ComboBox", added}}) {
+            auto *box = m_window->findChild<QComboBox *>(QLatin1String(name));
+            QVERIFY(box);
+            if (!extra.isEmpty()) {
+                box->addItem(extra);
+                QCoreApplication::processEvents();
+            }
+            QMenu menu;
+            menu.setFont(box->view()->font());
+            for (int i = 0; i < box->count(); ++i)
+                menu.addAction(box->itemText(i));
+            box->showPopup();
+            QTRY_VERIFY(box->view()->isVisible());
+            const int shown = box->view()->window()->width();
+            box->hidePopup();
+            QVERIFY2(shown >= menu.sizeHint().width(), qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(shown)
+                                                                       .arg(menu.sizeHint().width())));
+        }
+    }
+
+    void shrinksToALowScreen_data()
+    {
+        QTest::addColumn<int>("pageIcons"); // 0: as designed
+        QTest::newRow("window taller than the screen") << 0;
+        // The stacked page buttons alone are taller than the screen: their icons give way.
+        QTest::newRow("page buttons taller than the screen") << 100;
+    }
+
     void shrinksToALowScreen()
     {
+        QFETCH(int, pageIcons);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        if (pageIcons)
+            for (const char *name : PageButtons)
+                static_cast<QToolButton *>(widget(name))->setIconSize(QSize(pageIcons, pageIcons));
         m_window->resize(available.width() - 40, available.height() + 300);
         QVERIFY(showWindow());
         QTRY_VERIFY(m_window->frameGeometry().height() <= available.height());

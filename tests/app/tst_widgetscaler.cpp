@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("144 dpi") << 1.5 << QVector<int>{8, 6, 9} << QVector<int>{12, 9, 14, 24, 36} << QSize(900, 600);
         // Fonts and spacing are truncated, margins and sizes rounded.
         QTest::newRow("120 dpi") << 1.25 << QVector<int>{10, 5, 5} << QVector<int>{12, 6, 6, 20, 25} << QSize(750, 500);
+        QTest::newRow("97 dpi, within 2 %") << 97.0 / 96 << QVector<int>{8, 6, 9} << QVector<int>{8, 6, 9, 16, 16} << QSize(600, 400);
         QTest::newRow("144 dpi, odd") << 1.5 << QVector<int>{9, 5, 5} << QVector<int>{13, 7, 8, 24, 36} << QSize(900, 600);
     }
 
@@ -101,6 +102,7 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<int>("expected");
         QTest::newRow("96 dpi small") << 1.0 << QSize(800, 600) << 0;
+        QTest::newRow("96.04 dpi (X screen of 1600 x 1000)") << 96.04 / 96 << QSize(1600, 1000) << 0;
         QTest::newRow("144 dpi narrow") << 1.5 << QSize(1279, 1400) << 2;
         QTest::newRow("144 dpi low") << 1.5 << QSize(1920, 1279) << 2;
         QTest::newRow("144 dpi at limit") << 1.5 << QSize(1280, 1280) << 1;

@@ -175,6 +175,42 @@ private slots:
         }
     }
 
+    // Calls queued before a tear-down are delivered during its event processing: a
+    // late answer must not reach the listeners, and a state change made by a
+    // handler meanwhile must stand.
+    void tearDownOutlivesLateCalls_data()
+    {
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("connection lost, suspended meanwhile") << true;
+        QTest::newRow("suspended, resumed meanwhile") << false;
+    }
+
+    void tearDownOutlivesLateCalls()
+    {
+        QFETCH(bool, lost);
+        m_source->addDevice("INVERTER");
+        FakeInverter inverter(*m_source, 0);
+        C controller;
+        QSignalSpy connected(&controller, &C::connectedToDevice), disconnected(&controller, &C::disconnectedFromDevice);
+        QVERIFY(connected.wait(3000));
+        if (lost) {
+            m_source->device(0).writeChunks = {0};
+            controller.sendStoreOnEepromCommand();
+            QVERIFY(disconnected.wait(1000)); // the objects go with the next tick
+        } else {
+            controller.suspend();
+        }
+        QSignalSpy updates(&controller, &C::parameterUpdateFromDevice);
+        QMetaObject::invokeMethod(
+            &controller, [&controller] { controller.updateParameters({{27, 0x0008}}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &controller, [&controller, lost] { lost ? controller.suspend() : controller.resume(); },
+            Qt::QueuedConnection);
+        controller.run();
+        QVERIFY(!m_source->device(0).open && updates.isEmpty());
+        QCOMPARE(controller.state(), lost ? C::Suspending : C::Scanning);
+    }
+
 private:
     std::unique_ptr<FakeD2xxSource> m_source;
 };

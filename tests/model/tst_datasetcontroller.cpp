@@ -238,9 +238,13 @@ private slots:
     {
         QFETCH(States, answer);
         QSignalSpy complete(m_model, &DatasetController::parameterStatesComplete);
+        QSignalSpy stored(m_model, &DatasetController::writeMotorParametersetDone);
+        m_model->saveMotorParamsToDevice(4); // a motor set store waits for its answer meanwhile
         m_model->sendChangedParametersToInverter();
         m_model->parameterStates({{2, 0}, {7, 0}}); // partial: wait for the rest
+        m_model->motorParameterStates({{MotorCode, 0}}, 0);
         QCOMPARE(complete.count(), 0);
+        QVERIFY(stored.count() == 1 && !stored.at(0).at(1).toString().contains(QStringLiteral("P140")));
         m_model->parameterStates(answer);
         QCOMPARE(complete.count(), 1);
         QTEST(int(complete.at(0).at(0).value<CommErrorCode>()), "error");

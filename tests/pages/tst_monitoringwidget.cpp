@@ -142,16 +142,24 @@ private slots:
 
     void motorStateAndErrorLocks()
     {
+        const auto slotButtons = {"loadFromInverterPushButton", "writeToInverterPushButton",
+                                  "deleteFromInverterPushButton"};
+        QEvent languageChange(QEvent::LanguageChange); // re-labels the slot buttons, locks stay
         QVERIFY(!enabled("parametersetComboBox") && !enabled("loadDefaultsPushButton"));
+        chooseSlot(2);
+        QCoreApplication::sendEvent(m_page, &languageChange);
+        for (const char *name : slotButtons)
+            QVERIFY2(!enabled(name), name);
         QVERIFY(connectInverter());
         setValues({{InputForStart, Torvana}, {InputForRatedFrequency, Torvana}, {RatedFrequency, 100}});
         chooseSlot(3);
         QVERIFY(enabled("writeToInverterPushButton") && enabled("loadDefaultsPushButton") && !enabled("resetButton"));
         setValues({{InverterFlags, MotorRuns | Error}});
         QTRY_VERIFY(!enabled("parametersetComboBox"));
-        for (const char *name : {"loadFromInverterPushButton", "writeToInverterPushButton",
-                                 "deleteFromInverterPushButton", "loadDefaultsPushButton"})
+        QCoreApplication::sendEvent(m_page, &languageChange);
+        for (const char *name : slotButtons)
             QVERIFY2(!enabled(name), name);
+        QVERIFY(!enabled("loadDefaultsPushButton"));
         for (const char *name : {"startDriveButton", "stopDriveButton", "resetButton", "targetFrequencySpinBox",
                                  "rotationDirectionComboBox"})
             QVERIFY2(enabled(name), name);
@@ -327,6 +335,11 @@ private slots:
         QCOMPARE(items(box("motorRpmComboBox")), speeds);
         QTEST(box("motorRpmComboBox")->currentText(), "speed");
         QCOMPARE(enabled("loadDrivePushButton"), speeds.size() == 1);
+        // Filled after the page was first shown, the box still shows its text whole.
+        QComboBox probe(m_page);
+        probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        probe.addItem(box("motorRpmComboBox")->currentText());
+        QTRY_VERIFY(box("motorRpmComboBox")->width() >= probe.sizeHint().width());
     }
 
     void loadBuiltInMotorType()
@@ -335,6 +348,23 @@ private slots:
         const uint16_t maximum = uint16_t(set.value("Parameters/MaximumMotorFrequency").toUInt());
         QVERIFY(maximum != m_dataset->rawValue(MaximumMotorFrequency));
         chooseText("motorBasetypesComboBox", "0215");
+
+        // While the motor runs its stopped-only parameters cannot be taken: nothing is loaded.
+        setValues({{InverterFlags, MotorRuns}});
+        m_chooser.answer = QStringLiteral("/nonexistent.mps");
+        click("loadDrivePushButton");
+        click("loadParamsFromFilePushButton");
+        QVERIFY(m_chooser.directory.isEmpty() && loaded().isEmpty());
+        QVERIFY(m_dataset->rawValue(MaximumMotorFrequency) != maximum);
+        QCOMPARE(m_presenter.texts(),
+                 (QStringList{"Der ausgewählte Motorparametersatz kann nicht geladen werden, solange der Motor "
+                              "läuft!\n\nBitte stoppen Sie den Motor und laden Sie den Motorparametersatz erneut.",
+                              "Ein Geräteparametersatz kann nicht geladen werden, solange der Motor läuft!\n\n"
+                              "Bitte stoppen Sie den Motor und laden Sie den Geräteparametersatz erneut."}));
+        QCOMPARE(m_presenter.boxes.first().kind, QStringLiteral("warning"));
+        m_presenter.boxes.clear();
+        setValues({{InverterFlags, 0}});
+
         click("loadDrivePushButton");
         QCOMPARE(m_dataset->rawValue(MaximumMotorFrequency), maximum);
         QCOMPARE(m_dataset->rawValue(MotorType), uint16_t(Pmsm));
@@ -342,9 +372,14 @@ private slots:
         QCOMPARE(m_presenter.texts(),
                  QStringList{"Der ausgewählte Motorparametersatz wurde erfolgreich geladen!\n\n"});
 
-        // A parameter set read from the inverter replaces what was loaded.
+        // A set read after connecting keeps a working copy with the user's motor
+        // type and its name; a set that replaces the working copy clears it.
         emit m_comm->currentParametersetReceived();
-        QVERIFY(loaded().isEmpty());
+        QCOMPARE(loaded(), Dcx);
+        QVERIFY(connectInverter());
+        m_inverter->values.insert(MaximumMotorFrequency, maximum);
+        m_dataset->readParametersetFromDevice();
+        QTRY_VERIFY(loaded().isEmpty());
     }
 
     void deviceSetFiles_data()

@@ -9,6 +9,8 @@
 #include <memory>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -157,6 +159,31 @@ private slots:
         m_fake.reset();
         QCOMPARE(FT_GetQueueStatus(byIndex, &count), FT_STATUS(FT_INVALID_HANDLE));
         QVERIFY(FT_Open(0, &other) == FT_DEVICE_NOT_FOUND && listDevices().empty());
+    }
+
+    // One opener at a time, across processes: a lock that another opener holds is seen in the list and
+    // refuses the open; while open the tty is in exclusive mode, which its close ends.
+    void ttyPortIsExclusive()
+    {
+        QVERIFY(openPty());
+        const QByteArray path = ptsname(m_master);
+        const auto exclusive = [&path] {
+            const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            int on = -1;
+            const bool locked = fd >= 0 && ioctl(fd, TIOCGEXCL, &on) == 0 && on == 1 && flock(fd, LOCK_EX | LOCK_NB) != 0;
+            ::close(fd);
+            return locked;
+        };
+        QVERIFY(exclusive() && listDevices().at(0).Flags & FT_FLAGS_OPENED);
+        QCOMPARE(FT_Close(std::exchange(m_handle, nullptr)), FT_STATUS(FT_OK));
+        QVERIFY(!exclusive() && !(listDevices().at(0).Flags & FT_FLAGS_OPENED));
+
+        const int other = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK); // another instance
+        QVERIFY(other >= 0 && flock(other, LOCK_EX | LOCK_NB) == 0);
+        QVERIFY(listDevices().at(0).Flags & FT_FLAGS_OPENED);
+        QCOMPARE(FT_Open(0, &m_handle), FT_STATUS(FT_DEVICE_NOT_OPENED));
+        ::close(other);
+        QCOMPARE(FT_Open(0, &m_handle), FT_STATUS(FT_OK));
     }
 
     void ttyPort()
