@@ -33,10 +33,16 @@ InverterSession::~InverterSession() = default;
 void InverterSession::start(double timeoutSeconds)
 {
     m_timeoutSeconds = timeoutSeconds;
+    const bool first = m_phase == Phase::Idle;
     if (m_phase == Phase::Released)
         m_communication.resume();
     m_phase = Phase::Searching;
     m_searchTimer.start(int(std::ceil(timeoutSeconds * 1000)));
+    // The controller's first scan, now rather than at its first tick: a command
+    // is run for its answer, and the scan only lists the devices. The ticks
+    // that follow (open, probe, watchdog) keep their period.
+    if (first)
+        m_communication.run();
 }
 
 void InverterSession::onConnected()
