@@ -137,27 +137,29 @@ ExitStatus CliRunner::exec()
         loop.exit();
     };
     QObject::connect(command.get(), &CliCommand::finished, &loop, end);
-    const QString port = m_options.port;
-    QObject::connect(m_session.get(), &InverterSession::failed, &loop,
-                     [&end, port](ExitStatus status, const QString &message) {
-                         Console::err(message);
-                         if (status == ExitStatus::NoInverter && !port.isEmpty() && !QFileInfo::exists(port))
-                             Console::err(tr("Das Gerät %1 gibt es nicht.").arg(port));
-                         end(status);
-                     });
     InterruptWatcher interrupts;
     QObject::connect(&interrupts, &InterruptWatcher::interrupted, command.get(), &CliCommand::interrupt);
 
+    // The session is ready again after the firmware update's reconnection;
+    // that belongs to the command already running.
+    bool started = false;
     if (command->needsInverter()) {
-        // The session is ready again after the firmware update's reconnection;
-        // that belongs to the command already running.
-        bool started = false;
+        const QString port = m_options.port;
+        QObject::connect(m_session.get(), &InverterSession::failed, &loop,
+                         [&end, port](ExitStatus status, const QString &message) {
+                             Console::err(message);
+                             if (status == ExitStatus::NoInverter && !port.isEmpty() && !QFileInfo::exists(port))
+                                 Console::err(tr("Das Gerät %1 gibt es nicht.").arg(port));
+                             end(status);
+                         });
         QObject::connect(m_session.get(), &InverterSession::ready, command.get(), [&started, &command] {
             if (!std::exchange(started, true))
                 command->run();
         });
         m_session->start(m_options.timeoutSeconds);
     } else {
+        // Nothing may open a device meanwhile.
+        m_session.reset();
         QTimer::singleShot(0, command.get(), &CliCommand::run);
     }
     loop.exec();

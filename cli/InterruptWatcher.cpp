@@ -1,5 +1,12 @@
 #include "InterruptWatcher.h"
 
+#ifdef Q_OS_WIN
+// Ctrl+C keeps its default there: the process ends, and the system closes the port.
+InterruptWatcher::InterruptWatcher(QObject *parent) : QObject(parent) {}
+InterruptWatcher::~InterruptWatcher() = default;
+void InterruptWatcher::drain() {}
+#else
+
 #include <csignal>
 
 #include <fcntl.h>
@@ -58,3 +65,5 @@ void InterruptWatcher::drain()
     if (any)
         emit interrupted();
 }
+
+#endif

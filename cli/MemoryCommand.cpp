@@ -37,6 +37,8 @@ ExitStatus MemoryCommand::prepare()
     if (arguments.size() != 2 || !ok || m_memory < 1 || m_memory > MemoryCount)
         return refuse(ExitStatus::Usage, tr("memory %1 erwartet einen Motorspeicher von 1 bis %2.")
                                              .arg(action).arg(MemoryCount));
+    if (options().json)
+        return refuse(ExitStatus::Usage, tr("Nur memory list gibt JSON aus."));
     if (options().store && m_action != Action::Load)
         return refuse(ExitStatus::Usage, tr("--store gilt nur für memory load."));
     if (options().yes && m_action == Action::Load)

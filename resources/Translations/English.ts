@@ -177,7 +177,7 @@ Commands:
 Options:
   --port PATH                   use only this serial device
   --timeout SECONDS             look this long for an inverter (default 5)
-  --lang de|en                  language of the messages (default: the system's)
+  --lang de|en                  language of the messages (default: the system&apos;s)
   --json                        one JSON document on standard output
                                 (devices, info, get, status, errors, memory list)
   --help, --version
@@ -2440,7 +2440,7 @@ Maximum: %3%4</translation>
         <translation>The inverter does not answer.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+53"/>
         <source>Die Verbindung zum Umrichter wurde unterbrochen.</source>
         <translation>The connection to the inverter was lost.</translation>
     </message>
@@ -2739,6 +2739,11 @@ Please wait until the firmware update is finished before closing Torvana.
     </message>
     <message>
         <location line="+3"/>
+        <source>Nur memory list gibt JSON aus.</source>
+        <translation>Only memory list gives JSON output.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>--store gilt nur für memory load.</source>
         <translation>--store applies only to memory load.</translation>
     </message>

@@ -2440,7 +2440,7 @@ Maximum: %3%4</translation>
         <translation>Der Umrichter antwortet nicht.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+53"/>
         <source>Die Verbindung zum Umrichter wurde unterbrochen.</source>
         <translation>Die Verbindung zum Umrichter wurde unterbrochen.</translation>
     </message>
@@ -2739,6 +2739,11 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     </message>
     <message>
         <location line="+3"/>
+        <source>Nur memory list gibt JSON aus.</source>
+        <translation>Nur memory list gibt JSON aus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>--store gilt nur für memory load.</source>
         <translation>--store gilt nur für memory load.</translation>
     </message>
