@@ -11,7 +11,8 @@
 //     e.g. the pseudo-terminal of the inverter simulator. Serial numbers are
 //     derived from the path, COM port numbers start at 1000.
 //  3. The test source registered with D2xx::setTestSource.
-// Tests switch the first two off with D2xx::setSystemSourcesEnabled(false).
+// Tests switch the first two off with D2xx::setSystemSourcesEnabled(false);
+// D2xx::restrictToPath narrows them to one path.
 //
 // FT_CreateDeviceInfoList takes a snapshot of that list; FT_GetDeviceInfoList
 // and FT_Open (by index) work on the snapshot, FT_OpenEx looks at the devices
@@ -29,6 +30,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 
@@ -48,6 +50,16 @@ struct OpenDevice
     D2xxDeviceEntry entry;
 };
 
+// Two names of one device: equal, or resolving to the same file.
+bool samePath(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(a, b, error);
+    return !error && same;
+}
+
 constexpr size_t SerialNumberLength = 15;
 constexpr size_t DescriptionLength = 63;
 
@@ -58,6 +70,7 @@ struct Layer
     SerialPortListSource serialPorts;
     D2xxSource *testSource = nullptr;
     bool systemSourcesEnabled = true;
+    std::string restriction; // empty: every system device
     std::vector<ListedDevice> snapshot;
     std::vector<std::unique_ptr<OpenDevice>> handles;
 
@@ -68,9 +81,17 @@ struct Layer
             for (D2xxDeviceEntry &entry : source->devices())
                 result.push_back({source, std::move(entry)});
         };
-        if (systemSourcesEnabled) {
+        if (systemSourcesEnabled && restriction.empty()) {
             append(&ttyUsb);
             append(&serialPorts);
+        } else if (systemSourcesEnabled) {
+            for (D2xxDeviceEntry &entry : ttyUsb.devices()) {
+                if (samePath(entry.devicePath, restriction))
+                    result.push_back({&ttyUsb, std::move(entry)});
+            }
+            // serialPorts then lists just the restricting path.
+            if (result.empty())
+                append(&serialPorts);
         }
         if (testSource)
             append(testSource);
@@ -190,6 +211,27 @@ void setSystemSourcesEnabled(bool enabled)
     Layer &l = layer();
     std::lock_guard<std::mutex> lock(l.mutex);
     l.systemSourcesEnabled = enabled;
+}
+
+void restrictToPath(const std::string &path)
+{
+    Layer &l = layer();
+    std::lock_guard<std::mutex> lock(l.mutex);
+    l.restriction = path;
+    if (path.empty())
+        l.serialPorts.setPaths(std::nullopt);
+    else
+        l.serialPorts.setPaths(std::vector<std::string>{path});
+}
+
+std::vector<D2xxDeviceEntry> listedDevices()
+{
+    Layer &l = layer();
+    std::lock_guard<std::mutex> lock(l.mutex);
+    std::vector<D2xxDeviceEntry> entries;
+    for (ListedDevice &device : l.listDevices())
+        entries.push_back(std::move(device.entry));
+    return entries;
 }
 
 std::string devicePathForComPort(int32_t comPortNumber)

@@ -68,6 +68,15 @@ void setTestSource(D2xxSource *source);
 // Tests that must not see real devices switch the system sources off.
 void setSystemSourcesEnabled(bool enabled);
 
+// Restricts the system sources to one device path (the command-line program's
+// --port): a ttyUSB converter at that path (also through a symbolic link) keeps
+// its entry; otherwise the path is listed as the only TORVANA_SERIAL_PORTS
+// entry, and the variable itself is not read. An empty path lifts the restriction.
+void restrictToPath(const std::string &path);
+
+// The devices of every source as listed now, in list order; what discovery sees.
+std::vector<D2xxDeviceEntry> listedDevices();
+
 // The operating system's device path of the port that the library reports under
 // this COM port number (e.g. "/dev/ttyUSB0"), or an empty string.
 std::string devicePathForComPort(int32_t comPortNumber);

@@ -5,6 +5,7 @@
 
 #include "D2xxSource.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,14 @@ public:
     std::vector<D2xxDeviceEntry> devices() override;
     D2xxPort *open(const D2xxDeviceEntry &entry) override;
 
+    // Lists these paths instead of those in TORVANA_SERIAL_PORTS; no value
+    // reads the variable again.
+    void setPaths(std::optional<std::vector<std::string>> paths) { m_paths = std::move(paths); }
+
     // "TV" and eight hex digits of a hash of the path: the same path gets the
     // same serial number in every run.
     static std::string serialNumberForPath(const std::string &path);
+
+private:
+    std::optional<std::vector<std::string>> m_paths;
 };

@@ -61,6 +61,138 @@
     </message>
 </context>
 <context>
+    <name>CliOptionParser</name>
+    <message>
+        <location filename="../../cli/CliOptions.cpp" line="+67"/>
+        <source>Die Option %1 braucht einen Wert.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Option %1 hat keinen Wert.</source>
+        <translation>The option %1 takes no value.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Die Option --port braucht einen Gerätepfad.</source>
+        <translation>The option --port needs a device path.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ungültige Zeit für --timeout: %1 (Sekunden größer als 0 erwartet).</source>
+        <translation>Invalid time for --timeout: %1 (seconds greater than 0 expected).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unbekannte Sprache für --lang: %1 (de oder en).</source>
+        <translation>Unknown language for --lang: %1 (de or en).</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Ungültige Zeit für --seconds: %1 (Sekunden größer als 0 erwartet).</source>
+        <translation>Invalid time for --seconds: %1 (seconds greater than 0 expected).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Kein Befehl angegeben.</source>
+        <translation>No command given.</translation>
+    </message>
+</context>
+<context>
+    <name>CliRunner</name>
+    <message>
+        <location filename="../../cli/CliRunner.cpp" line="+69"/>
+        <source>Unbekannter Befehl: %1 (torvana-cli --help listet die Befehle)</source>
+        <translation>Unknown command: %1 (torvana-cli --help lists the commands)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Option %1 gilt nicht für %2.</source>
+        <translation>The option %1 does not apply to %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 gibt kein JSON aus.</source>
+        <translation>%1 gives no JSON output.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Das Gerät %1 gibt es nicht.</source>
+        <translation>The device %1 does not exist.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Aufruf: torvana-cli [--port PFAD] [--timeout SEKUNDEN] [--lang de|en] [--json] BEFEHL [ARGUMENTE]
+
+Befehle:
+  devices                       die Geräte, die die Suche sieht, eines je Zeile
+  info                          Typ, Seriennummer und Firmware des Umrichters
+  get P [P ...]                 Parameter in Anzeigeeinheiten (Nummer, P&lt;Nummer&gt;, Name oder all)
+  set P=WERT [...] [--store]    Parameter schreiben; --store speichert danach im EEPROM
+  read DATEI                    den aktuellen Parametersatz als .mps (oder .mtr) speichern
+  write DATEI                   eine .mps- oder .mtr-Datei übertragen, im EEPROM speichern, prüfen
+  status                        Betriebswerte, Zustand, aktiver Fehler oder aktive Warnung
+  errors                        die fünf Einträge der Fehlerhistorie mit Ursache und Behebung
+  reset                         Fehler-Reset
+  factory-reset --yes           Werkseinstellungen laden
+  monitor [--seconds N] [--csv] die Betriebswerte alle 500 ms
+  memory list | load N [--store] | save N [--yes] | delete N --yes
+                                die Motorspeicher M1 bis M16
+  flash IMAGE                   Firmware-Update mit stm32flash
+
+Optionen:
+  --port PFAD                   nur dieses serielle Gerät verwenden
+  --timeout SEKUNDEN            so lange nach einem Umrichter suchen (Vorgabe 5)
+  --lang de|en                  Sprache der Meldungen (Vorgabe: die des Systems)
+  --json                        ein JSON-Dokument auf der Standardausgabe
+                                (devices, info, get, status, errors, memory list)
+  --help, --version
+
+Rückgabewerte: 0 erledigt; 1 vom Umrichter abgelehnt oder mit einem Fehler beantwortet; 2 falscher
+Aufruf oder eine Datei, die nicht lesbar oder nicht gültig ist; 3 kein Umrichter gefunden;
+4 Verbindung während des Vorgangs verloren.</source>
+        <translation>Usage: torvana-cli [--port PATH] [--timeout SECONDS] [--lang de|en] [--json] COMMAND [ARGUMENTS]
+
+Commands:
+  devices                       the devices discovery sees, one a line
+  info                          type, serial number and firmware of the inverter
+  get P [P ...]                 parameters in display units (number, P&lt;number&gt;, name or all)
+  set P=VALUE [...] [--store]   write parameters; --store then stores them in the EEPROM
+  read FILE                     save the current parameter set as .mps (or .mtr)
+  write FILE                    transfer a .mps or .mtr file, store it in the EEPROM, verify
+  status                        operating values, state, active error or warning
+  errors                        the five entries of the error history with cause and remedy
+  reset                         error reset
+  factory-reset --yes           load the factory settings
+  monitor [--seconds N] [--csv] the operating values every 500 ms
+  memory list | load N [--store] | save N [--yes] | delete N --yes
+                                the motor memories M1 to M16
+  flash IMAGE                   firmware update with stm32flash
+
+Options:
+  --port PATH                   use only this serial device
+  --timeout SECONDS             look this long for an inverter (default 5)
+  --lang de|en                  language of the messages (default: the system&apos;s)
+  --json                        one JSON document on standard output
+                                (devices, info, get, status, errors, memory list)
+  --help, --version
+
+Exit status: 0 done; 1 refused by the inverter or answered with an error; 2 usage error
+or a file that is not readable or not valid; 3 no inverter found;
+4 connection lost during the operation.</translation>
+    </message>
+    <message>
+        <location filename="../../cli/main.cpp" line="+29"/>
+        <source>torvana-cli --help zeigt den Aufruf.</source>
+        <translation>torvana-cli --help shows the usage.</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <location filename="../../app/CompareDialog.ui" line="+14"/>
@@ -584,6 +716,19 @@ P%1</translation>
         <location line="+1"/>
         <source>Drehzahlsollwertvorgabe: </source>
         <translation>Input for rated speed: </translation>
+    </message>
+</context>
+<context>
+    <name>DevicesCommand</name>
+    <message>
+        <location filename="../../cli/DevicesCommand.cpp" line="+13"/>
+        <source>devices erwartet keine Argumente.</source>
+        <translation>devices takes no arguments.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Keine Geräte gefunden.</source>
+        <translation>No devices found.</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1832,166 @@ Please select the product of rated current and I²t threshold less than the moto
     </message>
 </context>
 <context>
+    <name>ErrorsCommand</name>
+    <message>
+        <location filename="../../cli/ErrorsCommand.cpp" line="+16"/>
+        <source>errors erwartet keine Argumente.</source>
+        <translation>errors takes no arguments.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 kein Eintrag</source>
+        <translation>%1 no entry</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Code %2 (ohne Beschreibung)</source>
+        <translation>%1 code %2 (no description)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ursache: %1</source>
+        <translation>Cause: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Behebung: %1</source>
+        <translation>Remedy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryResetCommand</name>
+    <message>
+        <location filename="../../cli/FactoryResetCommand.cpp" line="+9"/>
+        <source>factory-reset erwartet keine Argumente.</source>
+        <translation>factory-reset takes no arguments.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Beim Laden der Werkseinstellungen werden alle auf dem Umrichter gespeicherten Parameter überschrieben. Mit --yes bestätigen.</source>
+        <translation>Loading the factory settings overwrites all parameters stored on the inverter. Confirm with --yes.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Die Werkseinstellung konnte nicht geladen werden (Antwort %1).</source>
+        <translation>The factory settings could not be loaded (answer %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</source>
+        <translation>The inverter has been reset to the factory settings.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashCommand</name>
+    <message>
+        <location filename="../../cli/FlashCommand.cpp" line="+39"/>
+        <source>flash erwartet genau eine Firmware-Datei.</source>
+        <translation>flash takes exactly one firmware file.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+5"/>
+        <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!</source>
+        <translation>The selected file is not readable or is not a valid firmware file!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Datei ist größer als der Firmware-Bereich des Umrichters.</source>
+        <translation>The file is larger than the inverter&apos;s firmware region.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist ein Bootloader, keine Firmware.</source>
+        <translation>The file is a bootloader, not a firmware.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</source>
+        <translation>The file does not begin with the vector table of a firmware for this inverter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Das Flash-Programm %1 wurde nicht gefunden.</source>
+        <translation>The flashing tool %1 was not found.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Die temporäre Firmware-Datei konnte nicht geschrieben werden.</source>
+        <translation>The temporary firmware file could not be written.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</source>
+        <translation>The motor connected to the inverter is running. A firmware update can only be carried out while the motor is at a standstill.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</source>
+        <translation>The inverter is in holding mode. A firmware update is not possible in this mode. Please switch off the holding current to install the update.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Firmware-Update abgebrochen! Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!</source>
+        <translation>Firmware update aborted! The port number of the communication link could not be determined!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Achtung: Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Die USB-Verbindung und die Stromversorgung des Umrichters dürfen nicht unterbrochen werden!</source>
+        <translation>Attention: the firmware update must on no account be disturbed or aborted! The USB connection and the power supply of the inverter must not be interrupted!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader-Reset...</source>
+        <translation>Bootloader reset...</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Das Firmware-Update darf nicht abgebrochen werden; bitte warten.</source>
+        <translation>The firmware update must not be aborted; please wait.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Trenne Kommunikationsverbindung...</source>
+        <translation>Disconnecting the communication link...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Firmware-Update...</source>
+        <translation>Firmware update...</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Firmware-Update... %1 %</source>
+        <translation>Firmware update... %1 %</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Firmware-Update fehlgeschlagen (%1 endete mit %2)! Bitte starten Sie den Umrichter neu!</source>
+        <translation>Firmware update failed (%1 ended with %2)! Please restart the inverter!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update fehlgeschlagen (%1 startete nicht)! Bitte starten Sie den Umrichter neu!</source>
+        <translation>Firmware update failed (%1 did not start)! Please restart the inverter!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Update erfolgreich abgeschlossen. Reboot...</source>
+        <translation>Update completed successfully. Rebooting...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verbindungsaufbau...</source>
+        <translation>Connecting...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Firmware-Update erfolgreich abgeschlossen!</source>
+        <translation>Firmware update completed successfully!</translation>
+    </message>
+</context>
+<context>
     <name>FlashUpdateWidget</name>
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
@@ -1998,6 +2303,19 @@ Please restart the inverter!
     </message>
 </context>
 <context>
+    <name>GetCommand</name>
+    <message>
+        <location filename="../../cli/GetCommand.cpp" line="+15"/>
+        <source>get erwartet mindestens einen Parameter (Nummer, P&lt;Nummer&gt; oder Name).</source>
+        <translation>get takes at least one parameter (number, P&lt;number&gt; or name).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Unbekannter Parameter: %1</source>
+        <translation>Unknown parameter: %1</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -2206,6 +2524,32 @@ Maximum: %3%4</translation>
         <location line="+3"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
+    </message>
+</context>
+<context>
+    <name>InfoCommand</name>
+    <message>
+        <location filename="../../cli/InfoCommand.cpp" line="+12"/>
+        <source>info erwartet keine Argumente.</source>
+        <translation>info takes no arguments.</translation>
+    </message>
+</context>
+<context>
+    <name>InverterSession</name>
+    <message>
+        <location filename="../../cli/InverterSession.cpp" line="+15"/>
+        <source>Kein Umrichter gefunden (nach %1 s).</source>
+        <translation>No inverter found (after %1 s).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter antwortet nicht.</source>
+        <translation>The inverter does not answer.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Die Verbindung zum Umrichter wurde unterbrochen.</source>
+        <translation>The connection to the inverter was lost.</translation>
     </message>
 </context>
 <context>
@@ -2481,6 +2825,122 @@ Please wait until the firmware update is finished before closing Torvana.
         <translation>It is currently not possible to close Torvana!
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCommand</name>
+    <message>
+        <location filename="../../cli/MemoryCommand.cpp" line="+20"/>
+        <source>memory list hat keine Optionen.</source>
+        <translation>memory list takes no options.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>memory erwartet list, load N, save N oder delete N.</source>
+        <translation>memory takes list, load N, save N or delete N.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>memory %1 erwartet einen Motorspeicher von 1 bis %2.</source>
+        <translation>memory %1 takes a motor memory from 1 to %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Nur memory list gibt JSON aus.</source>
+        <translation>Only memory list gives JSON output.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--store gilt nur für memory load.</source>
+        <translation>--store applies only to memory load.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--yes gilt nur für memory save und memory delete.</source>
+        <translation>--yes applies only to memory save and memory delete.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Motorparametersatz M%1 kann anschließend nicht wiederhergestellt werden. Löschen mit --yes bestätigen.</source>
+        <translation>The motor parameter set M%1 cannot be restored afterwards. Confirm the deletion with --yes.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Motorspeicher können nur bei stehendem Motor verwendet werden; der Motor läuft.</source>
+        <translation>Motor memories can only be used while the motor is at a standstill; the motor is running.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>belegt</source>
+        <translation>used</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>frei</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>M%1 ist nicht belegt und kann nicht geladen werden. Belegt: %2</source>
+        <translation>M%1 is empty and cannot be loaded. Used: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>M%1 geladen und im EEPROM gespeichert.</source>
+        <translation>M%1 loaded and stored in the EEPROM.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M%1 geladen.</source>
+        <translation>M%1 loaded.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>M%1 ist bereits belegt. Überschreiben mit --yes bestätigen.</source>
+        <translation>M%1 is already in use. Confirm overwriting with --yes.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher kann nicht verwendet werden.</source>
+        <translation>The parameter set could not be stored; the selected parameter set memory cannot be used.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den EEPROM auf.</source>
+        <translation>The parameter set could not be stored; an error occurred while writing to the EEPROM.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motorparametersatz in M%1 gespeichert.</source>
+        <translation>Motor parameter set stored in M%1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M%1 ist nicht belegt und kann daher nicht gelöscht werden. Belegt: %2</source>
+        <translation>M%1 is empty and therefore cannot be deleted. Used: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Der Parametersatz M%1 konnte nicht gelöscht werden (Antwort %2).</source>
+        <translation>The parameter set M%1 could not be deleted (answer %2).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>M%1 gelöscht.</source>
+        <translation>M%1 deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <location filename="../../cli/MonitorCommand.cpp" line="+16"/>
+        <source>monitor erwartet keine Argumente (nur --seconds N und --csv).</source>
+        <translation>monitor takes no arguments (only --seconds N and --csv).</translation>
     </message>
 </context>
 <context>
@@ -3027,6 +3487,53 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>OperatingState</name>
+    <message>
+        <location filename="../../cli/OperatingState.cpp" line="+20"/>
+        <location line="+53"/>
+        <source>Motor läuft</source>
+        <translation>Motor runs</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Motor steht</source>
+        <translation>Motor stopped</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+50"/>
+        <source>Haltebetrieb</source>
+        <translation>Holding operation</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <location line="+44"/>
+        <source>Fehler aktiv</source>
+        <translation>Error active</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <location line="+44"/>
+        <source>Warnung aktiv</source>
+        <translation>Warning active</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Umrichter betriebsbereit</source>
+        <translation>Inverter ready for operation</translation>
+    </message>
+</context>
+<context>
     <name>ParameterComparison</name>
     <message>
         <location filename="../../model/ParameterComparison.cpp" line="+82"/>
@@ -3060,6 +3567,30 @@ Do you really want to reset the inverter to its factory settings?
         <location line="+1"/>
         <source>Im Umrichter: %1</source>
         <translation>On the inverter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterSetFileCheck</name>
+    <message>
+        <location filename="../../cli/ParameterSetFileCheck.cpp" line="+17"/>
+        <location line="+17"/>
+        <source>Der Dateiname muss auf .mps (Geräteparametersatz) oder .mtr (Motorparametersatz) enden: %1</source>
+        <translation>The file name must end in .mps (device parameter set) or .mtr (motor parameter set): %1</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</source>
+        <translation>The file %1 is not readable or is not a valid parameter set.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Die Datei %1 enthält keinen Parameter des Satzes.</source>
+        <translation>The file %1 holds no parameter of its set.</translation>
     </message>
 </context>
 <context>
@@ -3652,6 +4183,42 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>ReadCommand</name>
+    <message>
+        <location filename="../../cli/ReadCommand.cpp" line="+10"/>
+        <source>read erwartet genau eine Datei.</source>
+        <translation>read takes exactly one file.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Parametersatz in %1 gespeichert.</source>
+        <translation>Parameter set saved in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ResetCommand</name>
+    <message>
+        <location filename="../../cli/ResetCommand.cpp" line="+9"/>
+        <source>reset erwartet keine Argumente.</source>
+        <translation>reset takes no arguments.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Der Fehler-Reset konnte nicht durchgeführt werden (Antwort %1).</source>
+        <translation>The error reset could not be carried out (answer %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Fehler-Reset wurde durchgeführt.</source>
+        <translation>The error reset has been carried out.</translation>
+    </message>
+</context>
+<context>
     <name>ScopeViewDialog</name>
     <message>
         <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
@@ -3672,6 +4239,54 @@ Do you really want to reset the inverter to its factory settings?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>SetCommand</name>
+    <message>
+        <location filename="../../cli/SetCommand.cpp" line="+13"/>
+        <source>set erwartet mindestens eine Zuweisung P=WERT.</source>
+        <translation>set takes at least one assignment P=VALUE.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keine Zuweisung P=WERT: %1</source>
+        <translation>No assignment P=VALUE: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unbekannter Parameter: %1</source>
+        <translation>Unknown parameter: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 ist ein Betriebswert und kann nicht gesetzt werden.</source>
+        <translation>%1 is an operating value and cannot be set.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ungültiger Wert für %1: %2</source>
+        <translation>Invalid value for %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mögliche Werte: %1</source>
+        <translation>Possible values: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 kann nur bei stehendem Motor geändert werden; der Motor läuft.</source>
+        <translation>%1 can only be changed while the motor is at a standstill; the motor is running.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 kann nicht gesetzt werden: Mit den übrigen Motordaten ist keine I²t-Zeit bestimmt.</source>
+        <translation>%1 cannot be set: the other motor data define no I²t time.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: %2 liegt außerhalb der Grenzen und wurde auf %3 begrenzt.</source>
+        <translation>%1: %2 is outside the limits and was limited to %3.</translation>
     </message>
 </context>
 <context>
@@ -4047,6 +4662,14 @@ Torvana starts with the default settings.
     </message>
 </context>
 <context>
+    <name>StatusCommand</name>
+    <message>
+        <location filename="../../cli/StatusCommand.cpp" line="+15"/>
+        <source>status erwartet keine Argumente.</source>
+        <translation>status takes no arguments.</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <location filename="../../app/UnsavedChanges.cpp" line="+10"/>
@@ -4065,6 +4688,42 @@ Torvana starts with the default settings.
             <numerusform>%n parameters differ from the inverter and are not saved there yet. These changes will be lost.
 
 </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommand</name>
+    <message>
+        <location filename="../../cli/WriteCommand.cpp" line="+13"/>
+        <source>write erwartet genau eine Datei.</source>
+        <translation>write takes exactly one file.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Der Motor läuft: Diese Parameter werden nur bei stehendem Motor übernommen und bleiben, wie sie sind: %1</source>
+        <translation>The motor is running: these parameters are taken only while the motor is at a standstill and stay as they are: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</source>
+        <translation>The file %1 is not readable or is not a valid parameter set.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>%1: geschrieben %2, im Umrichter %3</source>
+        <translation>%1: written %2, in the inverter %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nach dem Schreiben hält der Umrichter andere Werte:</source>
+        <translation>After writing, the inverter holds other values:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n Parameter geschrieben, im EEPROM gespeichert und geprüft.</source>
+        <translation>
+            <numerusform>%n parameter written, stored in the EEPROM and verified.</numerusform>
+            <numerusform>%n parameters written, stored in the EEPROM and verified.</numerusform>
         </translation>
     </message>
 </context>

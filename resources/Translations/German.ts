@@ -61,6 +61,138 @@
     </message>
 </context>
 <context>
+    <name>CliOptionParser</name>
+    <message>
+        <location filename="../../cli/CliOptions.cpp" line="+67"/>
+        <source>Die Option %1 braucht einen Wert.</source>
+        <translation>Die Option %1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Option %1 hat keinen Wert.</source>
+        <translation>Die Option %1 hat keinen Wert.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Die Option --port braucht einen Gerätepfad.</source>
+        <translation>Die Option --port braucht einen Gerätepfad.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ungültige Zeit für --timeout: %1 (Sekunden größer als 0 erwartet).</source>
+        <translation>Ungültige Zeit für --timeout: %1 (Sekunden größer als 0 erwartet).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unbekannte Sprache für --lang: %1 (de oder en).</source>
+        <translation>Unbekannte Sprache für --lang: %1 (de oder en).</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Ungültige Zeit für --seconds: %1 (Sekunden größer als 0 erwartet).</source>
+        <translation>Ungültige Zeit für --seconds: %1 (Sekunden größer als 0 erwartet).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Kein Befehl angegeben.</source>
+        <translation>Kein Befehl angegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CliRunner</name>
+    <message>
+        <location filename="../../cli/CliRunner.cpp" line="+69"/>
+        <source>Unbekannter Befehl: %1 (torvana-cli --help listet die Befehle)</source>
+        <translation>Unbekannter Befehl: %1 (torvana-cli --help listet die Befehle)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Option %1 gilt nicht für %2.</source>
+        <translation>Die Option %1 gilt nicht für %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 gibt kein JSON aus.</source>
+        <translation>%1 gibt kein JSON aus.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Das Gerät %1 gibt es nicht.</source>
+        <translation>Das Gerät %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Aufruf: torvana-cli [--port PFAD] [--timeout SEKUNDEN] [--lang de|en] [--json] BEFEHL [ARGUMENTE]
+
+Befehle:
+  devices                       die Geräte, die die Suche sieht, eines je Zeile
+  info                          Typ, Seriennummer und Firmware des Umrichters
+  get P [P ...]                 Parameter in Anzeigeeinheiten (Nummer, P&lt;Nummer&gt;, Name oder all)
+  set P=WERT [...] [--store]    Parameter schreiben; --store speichert danach im EEPROM
+  read DATEI                    den aktuellen Parametersatz als .mps (oder .mtr) speichern
+  write DATEI                   eine .mps- oder .mtr-Datei übertragen, im EEPROM speichern, prüfen
+  status                        Betriebswerte, Zustand, aktiver Fehler oder aktive Warnung
+  errors                        die fünf Einträge der Fehlerhistorie mit Ursache und Behebung
+  reset                         Fehler-Reset
+  factory-reset --yes           Werkseinstellungen laden
+  monitor [--seconds N] [--csv] die Betriebswerte alle 500 ms
+  memory list | load N [--store] | save N [--yes] | delete N --yes
+                                die Motorspeicher M1 bis M16
+  flash IMAGE                   Firmware-Update mit stm32flash
+
+Optionen:
+  --port PFAD                   nur dieses serielle Gerät verwenden
+  --timeout SEKUNDEN            so lange nach einem Umrichter suchen (Vorgabe 5)
+  --lang de|en                  Sprache der Meldungen (Vorgabe: die des Systems)
+  --json                        ein JSON-Dokument auf der Standardausgabe
+                                (devices, info, get, status, errors, memory list)
+  --help, --version
+
+Rückgabewerte: 0 erledigt; 1 vom Umrichter abgelehnt oder mit einem Fehler beantwortet; 2 falscher
+Aufruf oder eine Datei, die nicht lesbar oder nicht gültig ist; 3 kein Umrichter gefunden;
+4 Verbindung während des Vorgangs verloren.</source>
+        <translation>Aufruf: torvana-cli [--port PFAD] [--timeout SEKUNDEN] [--lang de|en] [--json] BEFEHL [ARGUMENTE]
+
+Befehle:
+  devices                       die Geräte, die die Suche sieht, eines je Zeile
+  info                          Typ, Seriennummer und Firmware des Umrichters
+  get P [P ...]                 Parameter in Anzeigeeinheiten (Nummer, P&lt;Nummer&gt;, Name oder all)
+  set P=WERT [...] [--store]    Parameter schreiben; --store speichert danach im EEPROM
+  read DATEI                    den aktuellen Parametersatz als .mps (oder .mtr) speichern
+  write DATEI                   eine .mps- oder .mtr-Datei übertragen, im EEPROM speichern, prüfen
+  status                        Betriebswerte, Zustand, aktiver Fehler oder aktive Warnung
+  errors                        die fünf Einträge der Fehlerhistorie mit Ursache und Behebung
+  reset                         Fehler-Reset
+  factory-reset --yes           Werkseinstellungen laden
+  monitor [--seconds N] [--csv] die Betriebswerte alle 500 ms
+  memory list | load N [--store] | save N [--yes] | delete N --yes
+                                die Motorspeicher M1 bis M16
+  flash IMAGE                   Firmware-Update mit stm32flash
+
+Optionen:
+  --port PFAD                   nur dieses serielle Gerät verwenden
+  --timeout SEKUNDEN            so lange nach einem Umrichter suchen (Vorgabe 5)
+  --lang de|en                  Sprache der Meldungen (Vorgabe: die des Systems)
+  --json                        ein JSON-Dokument auf der Standardausgabe
+                                (devices, info, get, status, errors, memory list)
+  --help, --version
+
+Rückgabewerte: 0 erledigt; 1 vom Umrichter abgelehnt oder mit einem Fehler beantwortet; 2 falscher
+Aufruf oder eine Datei, die nicht lesbar oder nicht gültig ist; 3 kein Umrichter gefunden;
+4 Verbindung während des Vorgangs verloren.</translation>
+    </message>
+    <message>
+        <location filename="../../cli/main.cpp" line="+29"/>
+        <source>torvana-cli --help zeigt den Aufruf.</source>
+        <translation>torvana-cli --help zeigt den Aufruf.</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <location filename="../../app/CompareDialog.ui" line="+14"/>
@@ -584,6 +716,19 @@ P%1</translation>
         <location line="+1"/>
         <source>Drehzahlsollwertvorgabe: </source>
         <translation>Drehzahlsollwertvorgabe: </translation>
+    </message>
+</context>
+<context>
+    <name>DevicesCommand</name>
+    <message>
+        <location filename="../../cli/DevicesCommand.cpp" line="+13"/>
+        <source>devices erwartet keine Argumente.</source>
+        <translation>devices erwartet keine Argumente.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Keine Geräte gefunden.</source>
+        <translation>Keine Geräte gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1687,6 +1832,166 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     </message>
 </context>
 <context>
+    <name>ErrorsCommand</name>
+    <message>
+        <location filename="../../cli/ErrorsCommand.cpp" line="+16"/>
+        <source>errors erwartet keine Argumente.</source>
+        <translation>errors erwartet keine Argumente.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 kein Eintrag</source>
+        <translation>%1 kein Eintrag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Code %2 (ohne Beschreibung)</source>
+        <translation>%1 Code %2 (ohne Beschreibung)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ursache: %1</source>
+        <translation>Ursache: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Behebung: %1</source>
+        <translation>Behebung: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryResetCommand</name>
+    <message>
+        <location filename="../../cli/FactoryResetCommand.cpp" line="+9"/>
+        <source>factory-reset erwartet keine Argumente.</source>
+        <translation>factory-reset erwartet keine Argumente.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Beim Laden der Werkseinstellungen werden alle auf dem Umrichter gespeicherten Parameter überschrieben. Mit --yes bestätigen.</source>
+        <translation>Beim Laden der Werkseinstellungen werden alle auf dem Umrichter gespeicherten Parameter überschrieben. Mit --yes bestätigen.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Die Werkseinstellung konnte nicht geladen werden (Antwort %1).</source>
+        <translation>Die Werkseinstellung konnte nicht geladen werden (Antwort %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</source>
+        <translation>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashCommand</name>
+    <message>
+        <location filename="../../cli/FlashCommand.cpp" line="+39"/>
+        <source>flash erwartet genau eine Firmware-Datei.</source>
+        <translation>flash erwartet genau eine Firmware-Datei.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+5"/>
+        <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!</source>
+        <translation>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Die Datei ist größer als der Firmware-Bereich des Umrichters.</source>
+        <translation>Die Datei ist größer als der Firmware-Bereich des Umrichters.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei ist ein Bootloader, keine Firmware.</source>
+        <translation>Die Datei ist ein Bootloader, keine Firmware.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</source>
+        <translation>Die Datei beginnt nicht mit der Vektortabelle einer Firmware für diesen Umrichter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Das Flash-Programm %1 wurde nicht gefunden.</source>
+        <translation>Das Flash-Programm %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Die temporäre Firmware-Datei konnte nicht geschrieben werden.</source>
+        <translation>Die temporäre Firmware-Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</source>
+        <translation>Der an den Umrichter angeschlossene Motor ist gerade in Betrieb. Ein Firmware-Update kann jedoch nur bei stehendem Motor durchgeführt werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</source>
+        <translation>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Firmware-Update abgebrochen! Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!</source>
+        <translation>Firmware-Update abgebrochen! Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Achtung: Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Die USB-Verbindung und die Stromversorgung des Umrichters dürfen nicht unterbrochen werden!</source>
+        <translation>Achtung: Das Firmware-Update darf keinesfalls gestört oder abgebrochen werden! Die USB-Verbindung und die Stromversorgung des Umrichters dürfen nicht unterbrochen werden!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bootloader-Reset...</source>
+        <translation>Bootloader-Reset...</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Das Firmware-Update darf nicht abgebrochen werden; bitte warten.</source>
+        <translation>Das Firmware-Update darf nicht abgebrochen werden; bitte warten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Trenne Kommunikationsverbindung...</source>
+        <translation>Trenne Kommunikationsverbindung...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Firmware-Update...</source>
+        <translation>Firmware-Update...</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Firmware-Update... %1 %</source>
+        <translation>Firmware-Update... %1 %</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Firmware-Update fehlgeschlagen (%1 endete mit %2)! Bitte starten Sie den Umrichter neu!</source>
+        <translation>Firmware-Update fehlgeschlagen (%1 endete mit %2)! Bitte starten Sie den Umrichter neu!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Firmware-Update fehlgeschlagen (%1 startete nicht)! Bitte starten Sie den Umrichter neu!</source>
+        <translation>Firmware-Update fehlgeschlagen (%1 startete nicht)! Bitte starten Sie den Umrichter neu!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Update erfolgreich abgeschlossen. Reboot...</source>
+        <translation>Update erfolgreich abgeschlossen. Reboot...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verbindungsaufbau...</source>
+        <translation>Verbindungsaufbau...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Firmware-Update erfolgreich abgeschlossen!</source>
+        <translation>Firmware-Update erfolgreich abgeschlossen!</translation>
+    </message>
+</context>
+<context>
     <name>FlashUpdateWidget</name>
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
@@ -1998,6 +2303,19 @@ Bitte starten Sie den Umrichter neu!
     </message>
 </context>
 <context>
+    <name>GetCommand</name>
+    <message>
+        <location filename="../../cli/GetCommand.cpp" line="+15"/>
+        <source>get erwartet mindestens einen Parameter (Nummer, P&lt;Nummer&gt; oder Name).</source>
+        <translation>get erwartet mindestens einen Parameter (Nummer, P&lt;Nummer&gt; oder Name).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Unbekannter Parameter: %1</source>
+        <translation>Unbekannter Parameter: %1</translation>
+    </message>
+</context>
+<context>
     <name>IOWidgetHalvex</name>
     <message>
         <location filename="../../pages/IOWidgetHalvex.ui" line="+19"/>
@@ -2206,6 +2524,32 @@ Maximum: %3%4</translation>
         <location line="+3"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
+    </message>
+</context>
+<context>
+    <name>InfoCommand</name>
+    <message>
+        <location filename="../../cli/InfoCommand.cpp" line="+12"/>
+        <source>info erwartet keine Argumente.</source>
+        <translation>info erwartet keine Argumente.</translation>
+    </message>
+</context>
+<context>
+    <name>InverterSession</name>
+    <message>
+        <location filename="../../cli/InverterSession.cpp" line="+15"/>
+        <source>Kein Umrichter gefunden (nach %1 s).</source>
+        <translation>Kein Umrichter gefunden (nach %1 s).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Umrichter antwortet nicht.</source>
+        <translation>Der Umrichter antwortet nicht.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Die Verbindung zum Umrichter wurde unterbrochen.</source>
+        <translation>Die Verbindung zum Umrichter wurde unterbrochen.</translation>
     </message>
 </context>
 <context>
@@ -2481,6 +2825,122 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
         <translation>Torvana kann aktuell nicht geschlossen werden!
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>MemoryCommand</name>
+    <message>
+        <location filename="../../cli/MemoryCommand.cpp" line="+20"/>
+        <source>memory list hat keine Optionen.</source>
+        <translation>memory list hat keine Optionen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>memory erwartet list, load N, save N oder delete N.</source>
+        <translation>memory erwartet list, load N, save N oder delete N.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>memory %1 erwartet einen Motorspeicher von 1 bis %2.</source>
+        <translation>memory %1 erwartet einen Motorspeicher von 1 bis %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Nur memory list gibt JSON aus.</source>
+        <translation>Nur memory list gibt JSON aus.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--store gilt nur für memory load.</source>
+        <translation>--store gilt nur für memory load.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--yes gilt nur für memory save und memory delete.</source>
+        <translation>--yes gilt nur für memory save und memory delete.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Motorparametersatz M%1 kann anschließend nicht wiederhergestellt werden. Löschen mit --yes bestätigen.</source>
+        <translation>Der Motorparametersatz M%1 kann anschließend nicht wiederhergestellt werden. Löschen mit --yes bestätigen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Motorspeicher können nur bei stehendem Motor verwendet werden; der Motor läuft.</source>
+        <translation>Motorspeicher können nur bei stehendem Motor verwendet werden; der Motor läuft.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>keiner</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>belegt</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>frei</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>M%1 ist nicht belegt und kann nicht geladen werden. Belegt: %2</source>
+        <translation>M%1 ist nicht belegt und kann nicht geladen werden. Belegt: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>M%1 geladen und im EEPROM gespeichert.</source>
+        <translation>M%1 geladen und im EEPROM gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M%1 geladen.</source>
+        <translation>M%1 geladen.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>M%1 ist bereits belegt. Überschreiben mit --yes bestätigen.</source>
+        <translation>M%1 ist bereits belegt. Überschreiben mit --yes bestätigen.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher kann nicht verwendet werden.</source>
+        <translation>Der Parametersatz konnte nicht gespeichert werden; der gewählte Parametersatzspeicher kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den EEPROM auf.</source>
+        <translation>Der Parametersatz konnte nicht gespeichert werden; es trat ein Fehler beim Schreiben in den EEPROM auf.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motorparametersatz in M%1 gespeichert.</source>
+        <translation>Motorparametersatz in M%1 gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>M%1 ist nicht belegt und kann daher nicht gelöscht werden. Belegt: %2</source>
+        <translation>M%1 ist nicht belegt und kann daher nicht gelöscht werden. Belegt: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Der Parametersatz M%1 konnte nicht gelöscht werden (Antwort %2).</source>
+        <translation>Der Parametersatz M%1 konnte nicht gelöscht werden (Antwort %2).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>M%1 gelöscht.</source>
+        <translation>M%1 gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorCommand</name>
+    <message>
+        <location filename="../../cli/MonitorCommand.cpp" line="+16"/>
+        <source>monitor erwartet keine Argumente (nur --seconds N und --csv).</source>
+        <translation>monitor erwartet keine Argumente (nur --seconds N und --csv).</translation>
     </message>
 </context>
 <context>
@@ -3027,6 +3487,53 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     </message>
 </context>
 <context>
+    <name>OperatingState</name>
+    <message>
+        <location filename="../../cli/OperatingState.cpp" line="+20"/>
+        <location line="+53"/>
+        <source>Motor läuft</source>
+        <translation>Motor läuft</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Motor steht</source>
+        <translation>Motor steht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+50"/>
+        <source>Haltebetrieb</source>
+        <translation>Haltebetrieb</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <location line="+44"/>
+        <source>Fehler aktiv</source>
+        <translation>Fehler aktiv</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <location line="+44"/>
+        <source>Warnung aktiv</source>
+        <translation>Warnung aktiv</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warnung</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Umrichter betriebsbereit</source>
+        <translation>Umrichter betriebsbereit</translation>
+    </message>
+</context>
+<context>
     <name>ParameterComparison</name>
     <message>
         <location filename="../../model/ParameterComparison.cpp" line="+82"/>
@@ -3060,6 +3567,30 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <location line="+1"/>
         <source>Im Umrichter: %1</source>
         <translation>Im Umrichter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterSetFileCheck</name>
+    <message>
+        <location filename="../../cli/ParameterSetFileCheck.cpp" line="+17"/>
+        <location line="+17"/>
+        <source>Der Dateiname muss auf .mps (Geräteparametersatz) oder .mtr (Motorparametersatz) enden: %1</source>
+        <translation>Der Dateiname muss auf .mps (Geräteparametersatz) oder .mtr (Motorparametersatz) enden: %1</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</source>
+        <translation>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Die Datei %1 enthält keinen Parameter des Satzes.</source>
+        <translation>Die Datei %1 enthält keinen Parameter des Satzes.</translation>
     </message>
 </context>
 <context>
@@ -3652,6 +4183,42 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     </message>
 </context>
 <context>
+    <name>ReadCommand</name>
+    <message>
+        <location filename="../../cli/ReadCommand.cpp" line="+10"/>
+        <source>read erwartet genau eine Datei.</source>
+        <translation>read erwartet genau eine Datei.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Parametersatz in %1 gespeichert.</source>
+        <translation>Parametersatz in %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>ResetCommand</name>
+    <message>
+        <location filename="../../cli/ResetCommand.cpp" line="+9"/>
+        <source>reset erwartet keine Argumente.</source>
+        <translation>reset erwartet keine Argumente.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Der Fehler-Reset konnte nicht durchgeführt werden (Antwort %1).</source>
+        <translation>Der Fehler-Reset konnte nicht durchgeführt werden (Antwort %1).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Fehler-Reset wurde durchgeführt.</source>
+        <translation>Der Fehler-Reset wurde durchgeführt.</translation>
+    </message>
+</context>
+<context>
     <name>ScopeViewDialog</name>
     <message>
         <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
@@ -3672,6 +4239,54 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>SetCommand</name>
+    <message>
+        <location filename="../../cli/SetCommand.cpp" line="+13"/>
+        <source>set erwartet mindestens eine Zuweisung P=WERT.</source>
+        <translation>set erwartet mindestens eine Zuweisung P=WERT.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keine Zuweisung P=WERT: %1</source>
+        <translation>Keine Zuweisung P=WERT: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unbekannter Parameter: %1</source>
+        <translation>Unbekannter Parameter: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 ist ein Betriebswert und kann nicht gesetzt werden.</source>
+        <translation>%1 ist ein Betriebswert und kann nicht gesetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ungültiger Wert für %1: %2</source>
+        <translation>Ungültiger Wert für %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mögliche Werte: %1</source>
+        <translation>Mögliche Werte: %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 kann nur bei stehendem Motor geändert werden; der Motor läuft.</source>
+        <translation>%1 kann nur bei stehendem Motor geändert werden; der Motor läuft.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 kann nicht gesetzt werden: Mit den übrigen Motordaten ist keine I²t-Zeit bestimmt.</source>
+        <translation>%1 kann nicht gesetzt werden: Mit den übrigen Motordaten ist keine I²t-Zeit bestimmt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: %2 liegt außerhalb der Grenzen und wurde auf %3 begrenzt.</source>
+        <translation>%1: %2 liegt außerhalb der Grenzen und wurde auf %3 begrenzt.</translation>
     </message>
 </context>
 <context>
@@ -4047,6 +4662,14 @@ Torvana startet mit den Standardeinstellungen.
     </message>
 </context>
 <context>
+    <name>StatusCommand</name>
+    <message>
+        <location filename="../../cli/StatusCommand.cpp" line="+15"/>
+        <source>status erwartet keine Argumente.</source>
+        <translation>status erwartet keine Argumente.</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <location filename="../../app/UnsavedChanges.cpp" line="+10"/>
@@ -4065,6 +4688,42 @@ Torvana startet mit den Standardeinstellungen.
             <numerusform>%n Parameter weichen vom Umrichter ab und sind dort noch nicht gespeichert. Diese Änderungen gehen dabei verloren.
 
 </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommand</name>
+    <message>
+        <location filename="../../cli/WriteCommand.cpp" line="+13"/>
+        <source>write erwartet genau eine Datei.</source>
+        <translation>write erwartet genau eine Datei.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Der Motor läuft: Diese Parameter werden nur bei stehendem Motor übernommen und bleiben, wie sie sind: %1</source>
+        <translation>Der Motor läuft: Diese Parameter werden nur bei stehendem Motor übernommen und bleiben, wie sie sind: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</source>
+        <translation>Die Datei %1 ist nicht lesbar oder kein gültiger Parametersatz.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>%1: geschrieben %2, im Umrichter %3</source>
+        <translation>%1: geschrieben %2, im Umrichter %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nach dem Schreiben hält der Umrichter andere Werte:</source>
+        <translation>Nach dem Schreiben hält der Umrichter andere Werte:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n Parameter geschrieben, im EEPROM gespeichert und geprüft.</source>
+        <translation>
+            <numerusform>%n Parameter geschrieben, im EEPROM gespeichert und geprüft.</numerusform>
+            <numerusform>%n Parameter geschrieben, im EEPROM gespeichert und geprüft.</numerusform>
         </translation>
     </message>
 </context>
