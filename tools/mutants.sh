@@ -80,7 +80,7 @@ run_test() {
     IFS=$'\x1f' read -r -a environment <<<"$3"
     # A fault may make a test hang; a test killed for its time counts as failed.
     limit=$(awk -v c="$5" 'BEGIN { l = 3 * c + 30; printf "%d", l }')
-    (cd "$4" && exec nice timeout -k 5 "$limit" env "${environment[@]}" "${command[@]}") </dev/null >"$out/$name.log" 2>&1
+    { (cd "$4" && exec nice timeout -k 5 "$limit" env "${environment[@]}" "${command[@]}") </dev/null >"$out/$name.log" 2>&1; } 2>/dev/null
 }
 
 results=$out/results.tsv

@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev libqt5svg5-dev qttools5-dev-tools qttranslations5-l10n
     libqwt-qt5-dev
     stm32flash oxygen-icon-theme xvfb xauth
-    libgtest-dev libbenchmark-dev zlib1g-dev
+    libgtest-dev libbenchmark-dev zlib1g-dev gcovr
     clang libclang-rt-14-dev
 )
 

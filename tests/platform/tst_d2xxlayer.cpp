@@ -189,6 +189,8 @@ private slots:
     void ttyPort()
     {
         QVERIFY(openPty());
+        FT_HANDLE second = nullptr; // a terminal opens twice; the layer must refuse it
+        QCOMPARE(FT_Open(0, &second), FT_STATUS(FT_DEVICE_NOT_OPENED));
         // Nothing is waiting: a read that waited for the 10 s time-out would hang here.
         char buffer[100];
         DWORD count = 1;
