@@ -179,6 +179,8 @@ void FlashUpdateWidget::disconnectedFromInverter()
 void FlashUpdateWidget::showStatus(const char *text, bool busy, bool complete)
 {
     showStatusText(text);
+    if (*text)
+        emit updateStepShown(tr(text));
     if (busy) {
         ui->updateProgressBar->setRange(0, 0);
         return;
@@ -381,6 +383,7 @@ void FlashUpdateWidget::watchTool(bool bootloader)
     if (m_process.bytesAvailable() > 0) {
         if (const auto progress = FirmwareImage::progress(m_process.peek(m_process.bytesAvailable()))) {
             ui->updateProgressBar->setValue(progress->permille);
+            emit flashToolOutput(m_process.peek(progress->consumed));
             m_process.skip(progress->consumed);
         }
     }
@@ -391,7 +394,9 @@ void FlashUpdateWidget::finishTool(bool bootloader)
 {
     const bool success =
         m_toolStarted && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    m_process.readAll();
+    emit flashToolOutput(m_process.readAll());
+    // Its complaints go to the error channel.
+    emit flashToolOutput(m_process.readAllStandardError());
 
     if (bootloader && success) {
         showStatus(QT_TR_NOOP("Bootloader erfolgreich aktualisiert."), false, true);

@@ -743,7 +743,7 @@ P%1</translation>
     <message>
         <location line="+28"/>
         <location line="+44"/>
-        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+29"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+31"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -865,7 +865,7 @@ P%1</translation>
         <translation>5th fault: </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+63"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
@@ -1271,7 +1271,12 @@ P%1</translation>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+156"/>
+        <source>aktiv – %1</source>
+        <translation>active – %1</translation>
+    </message>
+    <message>
+        <location line="+140"/>
         <source>Fehler </source>
         <translation>Error </translation>
     </message>
@@ -1687,12 +1692,269 @@ Please select the product of rated current and I²t threshold less than the moto
     </message>
 </context>
 <context>
+    <name>EventLog</name>
+    <message>
+        <location filename="../../records/EventLog.cpp" line="+12"/>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Verbindung</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schreiben</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ablehnung</source>
+        <translation>Refusal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Befehl</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Motorspeicher</source>
+        <translation>Motor memory</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler/Warnung</source>
+        <translation>Error/warning</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spindeleinlauf</source>
+        <translation>Spindle run-in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung</source>
+        <translation>Recording</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogWindow</name>
+    <message>
+        <location filename="../../app/EventLogWindow.ui" line="+14"/>
+        <source>Ereignisprotokoll</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Suchen...</source>
+        <translation>Search...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ordner öffnen</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../app/EventLogWindow.cpp" line="+53"/>
+        <source>Alle Ereignisse</source>
+        <translation>All events</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>%1 von %2 Einträgen</source>
+        <translation>%1 of %2 entries</translation>
+    </message>
+</context>
+<context>
+    <name>EventRecorder</name>
+    <message>
+        <location filename="../../records/EventRecorder.cpp" line="+37"/>
+        <source>Fehler-Reset durchgeführt</source>
+        <translation>Error reset done</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler-Reset abgelehnt (%1)</source>
+        <translation>Error reset refused (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Werkseinstellungen geladen</source>
+        <translation>Factory settings loaded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Werkseinstellungen nicht geladen (%1)</source>
+        <translation>Factory settings not loaded (%1)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Motorspeicher %1 geladen</source>
+        <translation>Motor memory %1 loaded</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motorspeicher %1 gespeichert</source>
+        <translation>Motor memory %1 stored</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorspeicher %1 nicht gespeichert (%2)</source>
+        <translation>Motor memory %1 not stored (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Motorspeicher %1 gelöscht</source>
+        <translation>Motor memory %1 deleted</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspeicher %1 nicht gelöscht (%2)</source>
+        <translation>Motor memory %1 not deleted (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Parameter-Id ungültig</source>
+        <translation>invalid parameter number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Änderung nicht zulässig</source>
+        <translation>change not permitted</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wert außerhalb des gültigen Bereichs</source>
+        <translation>value out of range</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatzspeicher nicht verwendbar</source>
+        <translation>parameter set memory unusable</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Schreiben ins EEPROM</source>
+        <translation>EEPROM write error</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status 0x%1</source>
+        <translation>status 0x%1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Verbunden: %1, Firmware %2</source>
+        <translation>Connected: %1, firmware %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Umrichtertyp %1, Seriennummer %2</source>
+        <translation>inverter type %1, serial number %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Verbindung getrennt (%1)</source>
+        <translation>Connection lost (%1)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 abgelehnt (%3)</source>
+        <translation>%1: %2 refused (%3)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Startbefehl (Sollwert %1)</source>
+        <translation>Start command (set-point %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stoppbefehl</source>
+        <translation>Stop command</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warning %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Fault %1 (no description)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: nicht mehr aktiv</source>
+        <translation>%1: no longer active</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Spindeleinlauf gestartet</source>
+        <translation>Spindle run-in started</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Stopp</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schritt %1/%2: %3 für %4 s</source>
+        <translation>Step %1/%2: %3 for %4 s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf abgebrochen: %1</source>
+        <translation>Spindle run-in aborted: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf beendet</source>
+        <translation>Spindle run-in ended</translation>
+    </message>
+</context>
+<context>
+    <name>FaultHistory</name>
+    <message>
+        <location filename="../../records/FaultHistory.cpp" line="+169"/>
+        <source>vor Programmstart</source>
+        <translation>before program start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vor %1</source>
+        <translation>before %1</translation>
+    </message>
+</context>
+<context>
     <name>FlashUpdateWidget</name>
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
         <location line="+6"/>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="+234"/>
-        <location line="+167"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+236"/>
+        <location line="+170"/>
         <source>Firmware-Update</source>
         <translation>Firmware update</translation>
     </message>
@@ -1712,13 +1974,13 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>Start update</translation>
     </message>
     <message>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="-272"/>
-        <location line="+308"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-277"/>
+        <location line="+313"/>
         <source>Keine gültige Bootloader-Binary gefunden!</source>
         <translation>No valid bootloader binary found!</translation>
     </message>
     <message>
-        <location line="-288"/>
+        <location line="-293"/>
         <source>Achtung:</source>
         <translation>Attention:</translation>
     </message>
@@ -1744,7 +2006,7 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>The inverter is in holding mode. A firmware update is not possible in this mode. Please switch off the holding current to install the update.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Zu ladende Firmware wählen</source>
         <translation>Choose the firmware to load</translation>
     </message>
@@ -1756,13 +2018,13 @@ Please select the product of rated current and I²t threshold less than the moto
     <message>
         <location line="+6"/>
         <location line="+64"/>
-        <location line="+135"/>
+        <location line="+138"/>
         <location line="+6"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-204"/>
+        <location line="-207"/>
         <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
 
 </source>
@@ -1838,23 +2100,23 @@ The port number of the communication link could not be determined!
     </message>
     <message>
         <location line="+11"/>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>Bootloader-Update...</source>
         <translation>Bootloader update...</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+78"/>
+        <location line="-79"/>
+        <location line="+79"/>
         <source>Firmware-Update...</source>
         <translation>Firmware update...</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <source>Verbindungsaufbau...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+66"/>
         <source>Bootloader erfolgreich aktualisiert.</source>
         <translation>Bootloader updated successfully.</translation>
     </message>
@@ -2120,11 +2382,12 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+516"/>
+        <location filename="../../app/MainWindow.cpp" line="+358"/>
+        <location line="+287"/>
         <location line="+26"/>
         <location line="+20"/>
         <location line="+9"/>
-        <location line="+265"/>
+        <location line="+266"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -2160,7 +2423,7 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-465"/>
+        <location filename="../../app/MainWindow.cpp" line="-466"/>
         <location line="+366"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
@@ -2196,7 +2459,13 @@ Maximum: %3%4</translation>
         <translation>Compare...</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-382"/>
+        <location line="+16"/>
+        <location filename="../../app/MainWindow.cpp" line="-561"/>
+        <source>Protokoll</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="+179"/>
         <location line="+382"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
@@ -2227,7 +2496,8 @@ Maximum: %3%4</translation>
         <translation>Motor runs</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-475"/>
+        <location line="+475"/>
         <source>Umrichter betriebsbereit</source>
         <translation>Inverter ready for operation</translation>
     </message>
@@ -2259,7 +2529,8 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-295"/>
+        <location line="+314"/>
         <location line="+24"/>
         <location line="+9"/>
         <location line="+100"/>
@@ -2267,7 +2538,74 @@ Maximum: %3%4</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-498"/>
+        <source>Ereignisprotokoll…</source>
+        <translation>Event log…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verlauf der Betriebswerte…</source>
+        <translation>Trend of operating values…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aufzeichnung stoppen</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung starten</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Servicebericht erstellen…</source>
+        <translation>Create service report…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aufzeichnung läuft</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</source>
+        <translation>Event log, trend of operating values, recording and service report</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Servicebericht speichern</source>
+        <translation>Save service report</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der Servicebericht konnte nicht geschrieben werden:
+%1
+
+</source>
+        <translation>The service report could not be written:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Servicebericht wurde gespeichert:
+%1
+
+</source>
+        <translation>The service report has been saved:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+307"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>At least one error has occurred by activating the settings!
@@ -2355,7 +2693,7 @@ Please check that a suitable program for viewing pdf files is installed!
         <translation>Switch to German</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+94"/>
         <source>Torvana trotzdem schließen?</source>
         <translation>Close Torvana anyway?</translation>
     </message>
@@ -2941,7 +3279,7 @@ Do you really want to reset the inverter to its factory settings?
 <context>
     <name>ParameterFieldBinder</name>
     <message>
-        <location filename="../../pages/ParameterFieldBinder.cpp" line="+393"/>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+451"/>
         <source>Im Umrichter (Stand %1): %2</source>
         <translation>On the inverter (as of %1): %2</translation>
     </message>
@@ -3541,6 +3879,47 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <location filename="../../records/RecordKeeper.cpp" line="+29"/>
+        <source>Torvana %1 gestartet</source>
+        <translation>Torvana %1 started</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Fehlerschnappschuss gespeichert: %1</source>
+        <translation>Fault snapshot saved: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Aufzeichnung gestartet: %1</source>
+        <translation>Recording started: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Aufzeichnung beendet: %1 (%n Zeilen)</source>
+        <translation>
+            <numerusform>Recording ended: %1 (%n row)</numerusform>
+            <numerusform>Recording ended: %1 (%n rows)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Torvana beendet</source>
+        <translation>Torvana closed</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Servicebericht erstellt: %1</source>
+        <translation>Service report created: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Datei konnte nicht geschrieben werden: %1</source>
+        <translation>File could not be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>ScopeViewDialog</name>
     <message>
         <location filename="../../pages/ScopeViewDialog.ui" line="+14"/>
@@ -3564,11 +3943,207 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <location filename="../../records/ServiceReport.cpp" line="+29"/>
+        <source>Servicebericht %1 %2.pdf</source>
+        <translation>Service report %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 (Prototyp)</source>
+        <translation>%1 (prototype)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warning %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Fault %1 (no description)</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceReportPdf</name>
+    <message>
+        <location filename="../../records/ServiceReportPdf.cpp" line="+115"/>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+13"/>
+        <source>Servicebericht</source>
+        <translation>Service report</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Servicebericht, Seriennummer %1, %2</source>
+        <translation>Service report, serial number %1, %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erstellt</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichtertyp</source>
+        <translation>Inverter type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verbindung</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>verbunden</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nicht verbunden (Werte der letzten Verbindung)</source>
+        <translation>not connected (values of the last connection)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belegte Motorspeicher</source>
+        <translation>Motor memories in use</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fehlerhistorie</source>
+        <translation>Fault history</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+60"/>
+        <source>Keine Einträge.</source>
+        <translation>No entries.</translation>
+    </message>
+    <message>
+        <location line="-58"/>
+        <source>aktiv, zuerst gesehen: %1</source>
+        <translation>active, first seen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zuerst gesehen: %1</source>
+        <translation>first seen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1. Störung: %2 (%3)</source>
+        <translation>Fault %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ursache: %1</source>
+        <translation>Cause: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Behebung: %1</source>
+        <translation>Remedy: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Verlauf der letzten Minuten</source>
+        <translation>Trend of the last minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine Betriebswerte aufgezeichnet.</source>
+        <translation>No operating values recorded.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Werkseinstellung</source>
+        <translation>Factory default</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abweichend</source>
+        <translation>Differs</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>* Wert der Arbeitskopie; der Wert im Umrichter ist nicht bekannt.</source>
+        <translation>* Value of the working copy; the inverter&apos;s value is not known.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebswerte</source>
+        <translation>Operating values</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Ereignisprotokoll (letzte %n Einträge)</source>
+        <translation>
+            <numerusform>Event log (last %n entry)</numerusform>
+            <numerusform>Event log (last %n entries)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SpindleRunWidget</name>
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+401"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+403"/>
         <source>Spindeleinlauf</source>
         <translation>Spindle run-in</translation>
     </message>
@@ -3640,7 +4215,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-475"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-477"/>
         <source>Erstinbetriebnahme</source>
         <translation>Initial operation</translation>
     </message>
@@ -3720,13 +4295,13 @@ The spindle run-in is stopped. Please check the error messages on the DIAGNOSTIC
     </message>
     <message>
         <location line="+48"/>
-        <location line="+151"/>
+        <location line="+153"/>
         <location line="+15"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-167"/>
         <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
 
 </source>
@@ -3735,7 +4310,7 @@ The spindle run-in is stopped. Please check the error messages on the DIAGNOSTIC
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>0:00 min / %1:%2 min</source>
         <translation>0:00 min / %1:%2 min</translation>
     </message>
@@ -3756,7 +4331,7 @@ For more information, see details.</translation>
 </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <location line="+91"/>
         <source>Fehler</source>
         <translation>Error</translation>
@@ -3887,6 +4462,55 @@ Please remove the cause and start the spindle run-in again.
         <location line="+1"/>
         <source>Bitte wählen Sie das Spindeleinlaufprogramm aus.</source>
         <translation>Please select the spindle run-in program.</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <location filename="../../records/TrendCsv.cpp" line="+21"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlotDialog</name>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.ui" line="+14"/>
+        <source>Verlauf der Betriebswerte</source>
+        <translation>Trend of operating values</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="+60"/>
+        <location line="+250"/>
+        <source>Anhalten</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Letzte 10 Minuten</source>
+        <translation>Last 10 minutes</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Mit der Maus einen Bereich aufziehen, um ihn zu vergrößern.</source>
+        <translation>Drag over a span with the mouse to zoom into it.</translation>
+    </message>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="-250"/>
+        <location line="+250"/>
+        <source>Fortsetzen</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cursor %1: %2</source>
+        <translation>Cursor %1: %2</translation>
     </message>
 </context>
 <context>
