@@ -318,9 +318,16 @@ void MainWindow::updateRecordsMenu()
     m_recordingAction->setText(recording ? tr("Aufzeichnung stoppen") : tr("Aufzeichnung starten"));
     m_recordingAction->setEnabled(recording || m_connected);
     m_reportAction->setText(tr("Servicebericht erstellen…"));
-    m_ui->recordsButton->setText(recording ? tr("Aufzeichnung läuft") : tr("Protokoll"));
+    // The text stays, so that the bar keeps its width; the style sheet marks a recording.
+    m_ui->recordsButton->setText(tr("Protokoll"));
     m_ui->recordsButton->setToolTip(
-        tr("Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht"));
+        recording ? tr("Aufzeichnung läuft: %1").arg(QDir::toNativeSeparators(m_records.recording().fileName()))
+                  : tr("Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht"));
+    if (m_ui->recordsButton->property("recording").toBool() != recording) {
+        m_ui->recordsButton->setProperty("recording", recording);
+        m_ui->recordsButton->style()->unpolish(m_ui->recordsButton);
+        m_ui->recordsButton->style()->polish(m_ui->recordsButton);
+    }
 }
 
 void MainWindow::showEventLog()

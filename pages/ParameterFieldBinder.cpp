@@ -260,8 +260,11 @@ void ParameterFieldBinder::setSpinBoxValue(QDoubleSpinBox *spinBox, double value
         return;
     // setValue() repaints even when nothing changes; a value that shows the
     // same text is left alone (polls repeat most values).
+    static const double halfSteps[] = {0.5, 0.05, 0.005, 0.0005, 0.00005};
+    const int decimals = spinBox->decimals();
+    const double halfStep = decimals >= 0 && decimals < 5 ? halfSteps[decimals] : 0.5 * std::pow(10.0, -decimals);
     if (std::isfinite(value) && value >= spinBox->minimum() && value <= spinBox->maximum()
-        && std::fabs(spinBox->value() - value) < 0.5 * std::pow(10.0, -spinBox->decimals()))
+        && std::fabs(spinBox->value() - value) < halfStep)
         return;
     const QSignalBlocker blocker(spinBox);
     spinBox->setValue(value);

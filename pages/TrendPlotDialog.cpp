@@ -4,6 +4,7 @@
 #include "ParameterId.h"
 #include "TrendLog.h"
 #include "TrendSeries.h"
+#include "TrendTimeScaleDraw.h"
 
 #include <QDateTime>
 #include <QEvent>
@@ -11,14 +12,13 @@
 #include <QMenu>
 #include <QPen>
 
-#include <qwt_date_scale_draw.h>
-#include <qwt_date_scale_engine.h>
 #include <qwt_picker_machine.h>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_plot_picker.h>
+#include <qwt_plot_textlabel.h>
 #include <qwt_scale_draw.h>
 #include <qwt_scale_widget.h>
 #include <qwt_text.h>
@@ -37,6 +37,7 @@ const QVector<uint16_t> Shown{Param::ActualFrequencyInverter, Param::MotorCurren
                               Param::HeatSinkTemperature};
 const QColor Colours[] = {QColor(0x00, 0x67, 0x5d), QColor(0x1e, 0x5a, 0xc8), QColor(0xc0, 0x39, 0x2b),
                           QColor(0x8e, 0x44, 0xad), QColor(0xd3, 0x7b, 0x00), QColor(0x2c, 0x3e, 0x50)};
+constexpr int MajorTimeTicks = 6;
 // A drag shorter than this is a click, not a zoom.
 constexpr qint64 ShortestZoom = 2000;
 
@@ -52,6 +53,11 @@ TrendPlotDialog::TrendPlotDialog(const TrendLog &trend, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_scaler.scale();
+    // Return belongs to the strips' zoom, not to a default button.
+    for (QPushButton *button : {m_ui->pauseButton, m_ui->resetZoomButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     m_valueMenu = new QMenu(this);
     m_ui->valuesButton->setMenu(m_valueMenu);
     fillValueMenu();
@@ -114,12 +120,15 @@ void TrendPlotDialog::setShownParameters(const QVector<uint16_t> &ids)
     m_shownChannels.clear();
     for (uint16_t id : ids) {
         const int channel = m_trend.channels().channelOf(id);
-        if (channel >= 0 && !m_shownChannels.contains(channel))
+        if (channel >= 0 && !m_shownChannels.contains(channel) && m_shownChannels.size() < MaximumStrips)
             m_shownChannels << channel;
     }
+    const bool full = m_shownChannels.size() >= MaximumStrips;
     for (QAction *action : m_valueMenu->actions()) {
         const QSignalBlocker blocker(action);
-        action->setChecked(m_shownChannels.contains(m_trend.channels().channelOf(uint16_t(action->data().toInt()))));
+        const bool shown = m_shownChannels.contains(m_trend.channels().channelOf(uint16_t(action->data().toInt())));
+        action->setChecked(shown);
+        action->setEnabled(shown || !full);
     }
     rebuildStrips();
 }
@@ -147,18 +156,19 @@ void TrendPlotDialog::rebuildStrips()
         strip.plot = new QwtPlot(m_ui->plotArea);
         QwtPlot *plot = strip.plot;
         plot->setCanvasBackground(Qt::white);
-        plot->setMinimumHeight(QFontMetrics(axisFont).height() * 5);
+        plot->setMinimumHeight(QFontMetrics(axisFont).height() * 7 / 2);
 
-        auto *timeDraw = new QwtDateScaleDraw(Qt::LocalTime);
-        timeDraw->setDateFormat(QwtDate::Second, QStringLiteral("hh:mm:ss"));
-        timeDraw->setDateFormat(QwtDate::Minute, QStringLiteral("hh:mm"));
-        timeDraw->setDateFormat(QwtDate::Hour, QStringLiteral("hh:mm"));
-        plot->setAxisScaleDraw(QwtPlot::xBottom, timeDraw);
-        plot->setAxisScaleEngine(QwtPlot::xBottom, new QwtDateScaleEngine(Qt::LocalTime));
+        strip.timeDraw = new TrendTimeScaleDraw();
+        plot->setAxisScaleDraw(QwtPlot::xBottom, strip.timeDraw);
         // Only the lowest strip labels the times.
         plot->enableAxis(QwtPlot::xBottom, i == m_shownChannels.size() - 1);
         plot->setAxisAutoScale(QwtPlot::yLeft, true);
+        plot->setAxisMaxMajor(QwtPlot::yLeft, 4);
+        plot->setAxisMaxMinor(QwtPlot::yLeft, 2);
         plot->axisScaleDraw(QwtPlot::yLeft)->setMinimumExtent(extent);
+        // The caption sits in the strip: a vertical axis title would not fit a low strip.
+        strip.caption = new QwtPlotTextLabel();
+        strip.caption->attach(plot);
 
         strip.series = new TrendSeries(m_trend, strip.channel);
         strip.curve = new QwtPlotCurve();
@@ -175,15 +185,19 @@ void TrendPlotDialog::rebuildStrips()
         strip.cursor->setXValue(double(m_cursor));
         strip.cursor->attach(plot);
 
-        QWidget *canvas = plot->canvas();
-        canvas->setMouseTracking(true);
+        auto *canvas = qobject_cast<QwtPlotCanvas *>(plot->canvas());
+        // Qwt's own buffer is made anew on every replot, twice a second here;
+        // the window system buffers anyway.
+        if (canvas)
+            canvas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
+        plot->canvas()->setMouseTracking(true);
         auto *tracker = new QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::NoRubberBand,
-                                          QwtPicker::AlwaysOff, canvas);
+                                          QwtPicker::AlwaysOff, plot->canvas());
         tracker->setStateMachine(new QwtPickerTrackerMachine());
         connect(tracker, QOverload<const QPointF &>::of(&QwtPlotPicker::moved), this,
                 [this](const QPointF &point) { showCursor(qint64(point.x())); });
         auto *zoomer = new QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::RectRubberBand,
-                                         QwtPicker::AlwaysOff, canvas);
+                                         QwtPicker::AlwaysOff, plot->canvas());
         zoomer->setStateMachine(new QwtPickerDragRectMachine());
         zoomer->setRubberBandPen(QPen(Qt::darkGray, 1, Qt::DotLine));
         connect(zoomer, QOverload<const QRectF &>::of(&QwtPlotPicker::selected), this, [this](const QRectF &rect) {
@@ -225,7 +239,8 @@ void TrendPlotDialog::redraw()
         m_to = newestTime();
     for (const Strip &strip : qAsConst(m_strips)) {
         strip.series->setRange(shownFrom(), shownTo());
-        strip.plot->setAxisScale(QwtPlot::xBottom, double(shownFrom()), double(shownTo()));
+        strip.plot->setAxisScaleDiv(QwtPlot::xBottom,
+                                    strip.timeDraw->divide(double(shownFrom()), double(shownTo()), MajorTimeTicks));
         strip.plot->replot();
     }
     updateCursorText();
@@ -286,10 +301,12 @@ QString TrendPlotDialog::cursorText() const
     if (index > 0 && (index == buffer.size() || m_cursor - buffer.time(index - 1) < buffer.time(index) - m_cursor))
         --index;
     const bool found = index < buffer.size() && qAbs(buffer.time(index) - m_cursor) <= 1000;
+    if (!found)
+        return tr("Cursor %1: keine Werte").arg(clock(m_cursor));
     QStringList values;
     for (int channel : m_shownChannels) {
         const QString unit = channels.unit(channel);
-        const QString value = found ? channels.text(channel, buffer.raw(index, channel)) : QStringLiteral("–");
+        const QString value = channels.text(channel, buffer.raw(index, channel));
         values << QStringLiteral("%1 %2").arg(channels.caption(channel), unit.isEmpty() ? value : value + QLatin1Char(' ') + unit);
     }
     return tr("Cursor %1: %2").arg(clock(m_cursor), values.join(QStringLiteral(", ")));
@@ -300,10 +317,10 @@ void TrendPlotDialog::retranslate()
     const TrendChannels &channels = m_trend.channels();
     for (const Strip &strip : qAsConst(m_strips)) {
         QwtText title(channels.captionWithUnit(strip.channel));
-        QFont titleFont = font();
-        titleFont.setPointSizeF(titleFont.pointSizeF() * 0.9);
-        title.setFont(titleFont);
-        strip.plot->setAxisTitle(QwtPlot::yLeft, title);
+        title.setRenderFlags(Qt::AlignLeft | Qt::AlignTop);
+        title.setColor(Colours[m_shownChannels.indexOf(strip.channel) % int(std::size(Colours))]);
+        title.setBackgroundBrush(QColor(255, 255, 255, 200));
+        strip.caption->setText(title);
     }
     for (QAction *action : m_valueMenu->actions())
         action->setText(channels.captionWithUnit(channels.channelOf(uint16_t(action->data().toInt()))));

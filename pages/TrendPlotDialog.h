@@ -12,8 +12,10 @@ class QMenu;
 class QwtPlot;
 class QwtPlotCurve;
 class QwtPlotMarker;
+class QwtPlotTextLabel;
 class TrendLog;
 class TrendSeries;
+class TrendTimeScaleDraw;
 
 namespace Ui {
 class TrendPlotDialog;
@@ -32,12 +34,15 @@ class TrendPlotDialog : public QDialog
 
 public:
     static constexpr qint64 LiveSpan = 10 * 60 * 1000;
+    // More strips than this would be too low to read on a small screen.
+    static constexpr int MaximumStrips = 6;
 
     // The trend log is not owned and must outlive the dialog.
     explicit TrendPlotDialog(const TrendLog &trend, QWidget *parent = nullptr);
     ~TrendPlotDialog() override;
 
-    // The parameter numbers shown, top to bottom; numbers not polled are left out.
+    // The parameter numbers shown, top to bottom; numbers not polled and those
+    // beyond MaximumStrips are left out.
     void setShownParameters(const QVector<uint16_t> &ids);
     [[nodiscard]] QVector<uint16_t> shownParameters() const;
     // The parameters offered in the value menu.
@@ -66,6 +71,8 @@ private:
         QwtPlotCurve *curve = nullptr;
         TrendSeries *series = nullptr; // owned by the curve
         QwtPlotMarker *cursor = nullptr;
+        QwtPlotTextLabel *caption = nullptr;
+        TrendTimeScaleDraw *timeDraw = nullptr; // owned by the plot's axis
         int channel = 0;
     };
 

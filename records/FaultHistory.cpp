@@ -9,8 +9,9 @@
 
 namespace {
 
-QString clockText(const QDateTime &time)
+QString clockText(const QDateTime &when)
 {
+    const QDateTime time = when.toLocalTime();
     const QString clock = time.time().toString(QStringLiteral("HH:mm:ss"));
     if (time.date() == QDate::currentDate())
         return clock;

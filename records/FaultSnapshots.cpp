@@ -22,7 +22,7 @@ QString FaultSnapshots::fileName(const QString &folder, uint16_t serial, const Q
     return QStringLiteral("%1/%2 %3 E%4.csv")
         .arg(folder)
         .arg(serial)
-        .arg(time.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")))
+        .arg(time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")))
         .arg(code);
 }
 

@@ -93,8 +93,11 @@ void RecordKeeper::setFaultLookup(FaultLookup lookup)
 // Trend first, so that a snapshot due at this poll holds its sample.
 void RecordKeeper::pollArrived()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    m_trend.sample(now.toMSecsSinceEpoch());
+    // In UTC: the local time zone is looked up (a file check each time) only
+    // where a time is shown.
+    const qint64 msecs = QDateTime::currentMSecsSinceEpoch();
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+    m_trend.sample(msecs);
     m_recording.sampleAdded();
     std::array<int, FaultHistory::Size> codes{};
     for (int i = 0; i < FaultHistory::Size; ++i)

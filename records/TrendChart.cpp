@@ -10,6 +10,11 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// Four missed polls.
+constexpr qint64 GapMs = 2000;
+} // namespace
+
 void TrendChart::draw(QPainter &painter, const QRectF &area, const TrendLog &trend, int channel, qint64 from,
                       qint64 to)
 {
@@ -43,15 +48,20 @@ void TrendChart::draw(QPainter &painter, const QRectF &area, const TrendLog &tre
         high += margin;
     }
     const double span = double(std::max<qint64>(1, to - from));
+    painter.setPen(QPen(QColor(0x00, 0x67, 0x5d), 0));
     QPolygonF line;
     line.reserve(end - first);
     for (int i = first; i < end; ++i) {
+        // A time without polls (no connection) is a gap, not a straight line.
+        if (i > first && buffer.time(i) - buffer.time(i - 1) > GapMs) {
+            painter.drawPolyline(line);
+            line.clear();
+        }
         const double x = plot.left() + plot.width() * double(buffer.time(i) - from) / span;
         const double v = channels.value(channel, buffer.raw(i, channel));
         const double y = plot.bottom() - plot.height() * (v - low) / (high - low);
         line << QPointF(x, y);
     }
-    painter.setPen(QPen(QColor(0x00, 0x67, 0x5d), 0));
     painter.drawPolyline(line);
 
     painter.setPen(Qt::black);

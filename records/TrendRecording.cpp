@@ -17,7 +17,7 @@ TrendRecording::~TrendRecording()
 
 QString TrendRecording::fileName(const QString &folder, uint16_t serial, const QDateTime &time)
 {
-    return QStringLiteral("%1/%2 %3.csv").arg(folder).arg(serial).arg(time.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+    return QStringLiteral("%1/%2 %3.csv").arg(folder).arg(serial).arg(time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
 }
 
 QString TrendRecording::start(uint16_t serial, const QDateTime &time)

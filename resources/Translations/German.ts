@@ -1938,7 +1938,7 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
 <context>
     <name>FaultHistory</name>
     <message>
-        <location filename="../../records/FaultHistory.cpp" line="+169"/>
+        <location filename="../../records/FaultHistory.cpp" line="+171"/>
         <source>vor Programmstart</source>
         <translation>vor Programmstart</translation>
     </message>
@@ -2382,12 +2382,12 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+358"/>
+        <location filename="../../app/MainWindow.cpp" line="+381"/>
         <location line="+287"/>
         <location line="+26"/>
         <location line="+20"/>
         <location line="+9"/>
-        <location line="+266"/>
+        <location line="+267"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -2423,7 +2423,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+84"/>
-        <location filename="../../app/MainWindow.cpp" line="-466"/>
+        <location filename="../../app/MainWindow.cpp" line="-685"/>
+        <location line="+218"/>
         <location line="+366"/>
         <source>Nicht verbunden</source>
         <translation>Nicht verbunden</translation>
@@ -2460,18 +2461,24 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../../app/MainWindow.cpp" line="-561"/>
+        <location filename="../../app/MainWindow.cpp" line="-567"/>
         <source>Protokoll</source>
         <translation>Protokoll</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="+179"/>
+        <location filename="../../app/MainWindow.cpp" line="-17"/>
+        <location line="+202"/>
         <location line="+382"/>
         <source>Verbunden</source>
         <translation>Verbunden</translation>
     </message>
     <message>
-        <location line="-342"/>
+        <location line="-565"/>
+        <source>Aufzeichnung läuft: %1</source>
+        <translation>Aufzeichnung läuft: %1</translation>
+    </message>
+    <message>
+        <location line="+223"/>
         <source>Prototyp</source>
         <translation>Prototyp</translation>
     </message>
@@ -2496,8 +2503,8 @@ Maximum: %3%4</translation>
         <translation>Motor läuft</translation>
     </message>
     <message>
-        <location line="-475"/>
-        <location line="+475"/>
+        <location line="-498"/>
+        <location line="+498"/>
         <source>Umrichter betriebsbereit</source>
         <translation>Umrichter betriebsbereit</translation>
     </message>
@@ -2538,7 +2545,7 @@ Maximum: %3%4</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-498"/>
+        <location line="-505"/>
         <source>Ereignisprotokoll…</source>
         <translation>Ereignisprotokoll…</translation>
     </message>
@@ -2563,17 +2570,12 @@ Maximum: %3%4</translation>
         <translation>Servicebericht erstellen…</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Aufzeichnung läuft</source>
-        <translation>Aufzeichnung läuft</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</source>
         <translation>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+42"/>
         <source>Servicebericht speichern</source>
         <translation>Servicebericht speichern</translation>
     </message>
@@ -2693,7 +2695,7 @@ Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateie
         <translation>Umschalten zu Deutsch</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+95"/>
         <source>Torvana trotzdem schließen?</source>
         <translation>Torvana trotzdem schließen?</translation>
     </message>
@@ -3279,7 +3281,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 <context>
     <name>ParameterFieldBinder</name>
     <message>
-        <location filename="../../pages/ParameterFieldBinder.cpp" line="+451"/>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+456"/>
         <source>Im Umrichter (Stand %1): %2</source>
         <translation>Im Umrichter (Stand %1): %2</translation>
     </message>
@@ -3909,7 +3911,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Torvana beendet</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+72"/>
         <source>Servicebericht erstellt: %1</source>
         <translation>Servicebericht erstellt: %1</translation>
     </message>
@@ -3978,7 +3980,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 <context>
     <name>ServiceReportPdf</name>
     <message>
-        <location filename="../../records/ServiceReportPdf.cpp" line="+115"/>
+        <location filename="../../records/ServiceReportPdf.cpp" line="+117"/>
         <source>Seite %1</source>
         <translation>Seite %1</translation>
     </message>
@@ -4486,8 +4488,8 @@ Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../../pages/TrendPlotDialog.cpp" line="+60"/>
-        <location line="+250"/>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="+66"/>
+        <location line="+261"/>
         <source>Anhalten</source>
         <translation>Anhalten</translation>
     </message>
@@ -4502,13 +4504,18 @@ Bitte beheben Sie den Fehler und starten den Spindeleinlauf neu.
         <translation>Mit der Maus einen Bereich aufziehen, um ihn zu vergrößern.</translation>
     </message>
     <message>
-        <location filename="../../pages/TrendPlotDialog.cpp" line="-250"/>
-        <location line="+250"/>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="-261"/>
+        <location line="+261"/>
         <source>Fortsetzen</source>
         <translation>Fortsetzen</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-22"/>
+        <source>Cursor %1: keine Werte</source>
+        <translation>Cursor %1: keine Werte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Cursor %1: %2</source>
         <translation>Cursor %1: %2</translation>
     </message>
