@@ -5,14 +5,18 @@
 #include "DiagnosticsWidgetHalvex.h"
 #include "DriveWidgetHalvex.h"
 #include "ErrorDescription.h"
+#include "EventLogWindow.h"
 #include "FlashUpdateWidget.h"
 #include "IOWidgetHalvex.h"
 #include "MonitoringWidgetHalvex.h"
 #include "OverlayWidget.h"
 #include "ParameterFieldBinder.h"
 #include "ParameterId.h"
+#include "ServiceReport.h"
+#include "ServiceReportPdf.h"
 #include "SpindleRunWidget.h"
 #include "StartupSettings.h"
+#include "TrendPlotDialog.h"
 #include "UnsavedChanges.h"
 #include "WidgetScaler.h"
 #include "ui_MainWindow.h"
@@ -26,6 +30,7 @@
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -80,12 +85,23 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     , m_applicationTranslator(applicationTranslator)
     , m_qtTranslator(qtTranslator)
     , m_scaler(std::make_unique<WidgetScaler>(this))
+    , m_records(m_datasetController, m_communicationController, StartupSettings::dataFolder())
     , m_manualFolder(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("manual"))
 {
     // The form also connects its buttons' clicked() to the language, help,
     // about and transfer slots (see the .ui file).
     m_ui->setupUi(this);
     setWindowTitle(windowTitleText());
+    // The state line hides while not connected; its room stays, so that the
+    // page below does not move.
+    {
+        QSizePolicy policy = m_ui->errorStateLabel->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        m_ui->errorStateLabel->setSizePolicy(policy);
+        m_ui->errorStateLabel->setText(QString::fromLatin1(StateLineHtml).arg(QStringLiteral("#FFFFFF"), tr("Umrichter betriebsbereit")));
+        m_ui->errorStateLabel->setMinimumHeight(m_ui->errorStateLabel->sizeHint().height());
+        m_ui->errorStateLabel->clear();
+    }
     loadSettings();
 
     // idClicked is buttonClicked(int) under its current name.
@@ -117,6 +133,7 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     updateToolTips();
 
     connectControllers();
+    connectRecords();
     auto *stateLineTimer = new QTimer(this);
     connect(stateLineTimer, &QTimer::timeout, this, &MainWindow::updateErrorStateLabel);
     stateLineTimer->start(StateLineIntervalMs);
@@ -129,6 +146,7 @@ MainWindow::MainWindow(QLocale::Language language, QTranslator *applicationTrans
     m_scaler->scale();
     // In the scaled fonts.
     m_comboPopups.fit(this);
+    keepStatusWidths();
 
     updateErrorStateLabel();
     updateOrientation(screen->orientation());
@@ -235,6 +253,140 @@ void MainWindow::connectControllers()
     connect(dataset, &DatasetController::loadedParametersFromFile, this, changed, Qt::DirectConnection);
     connect(dataset, &DatasetController::differencesChanged, this, changed);
     connect(m_ui->compareButton, &QPushButton::clicked, this, &MainWindow::showCompareView);
+}
+
+void MainWindow::connectRecords()
+{
+    // The error table is the diagnostics page's; the records only read it.
+    if (m_diagnosticsPage) {
+        const DiagnosticsWidgetHalvex *page = m_diagnosticsPage;
+        m_records.setFaultLookup([page](int code) {
+            FaultText text;
+            if (const ErrorDescription *entry = page->errorDescriptionForCode(code)) {
+                text.kind = entry->kind == ErrorDescription::Error     ? FaultText::Error
+                            : entry->kind == ErrorDescription::Warning ? FaultText::Warning
+                                                                       : FaultText::Unknown;
+                text.title = ErrorDescription::translated(entry->title);
+                text.cause = ErrorDescription::translated(entry->cause);
+                text.remedy = ErrorDescription::translated(entry->remedy);
+            }
+            return text;
+        });
+        m_diagnosticsPage->setFaultHistory(&m_records.faultHistory());
+    }
+    EventRecorder *recorder = &m_records.eventRecorder();
+    if (m_spindleRunPage) {
+        connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStarted, recorder, &EventRecorder::noteRunInStarted);
+        connect(m_spindleRunPage, &SpindleRunWidget::spindleRunStopped, recorder, &EventRecorder::noteRunInStopped);
+        connect(m_spindleRunPage, &SpindleRunWidget::runInStep, recorder, &EventRecorder::noteRunInStep);
+        connect(m_spindleRunPage, &SpindleRunWidget::runInAborted, recorder, &EventRecorder::noteRunInAborted);
+    }
+    if (m_flashPage) {
+        connect(m_flashPage, &FlashUpdateWidget::updateStepShown, recorder, &EventRecorder::noteFirmwareStep);
+        connect(m_flashPage, &FlashUpdateWidget::flashToolOutput, recorder, &EventRecorder::noteFlashToolOutput);
+    }
+
+    auto *menu = new QMenu(this);
+    m_eventLogAction = menu->addAction(QString(), this, &MainWindow::showEventLog);
+    m_trendPlotAction = menu->addAction(QString(), this, &MainWindow::showTrendPlot);
+    m_recordingAction = menu->addAction(QString(), this, &MainWindow::toggleRecording);
+    menu->addSeparator();
+    m_reportAction = menu->addAction(QString(), this, &MainWindow::createServiceReport);
+    m_ui->recordsButton->setMenu(menu);
+    connect(&m_records, &RecordKeeper::recordingChanged, this, &MainWindow::updateRecordsMenu);
+    connect(&m_communicationController, &CommunicationController::connectedToDevice, this,
+            &MainWindow::updateRecordsMenu, Qt::QueuedConnection);
+    connect(&m_communicationController, &CommunicationController::disconnectedFromDevice, this,
+            &MainWindow::updateRecordsMenu, Qt::QueuedConnection);
+    updateRecordsMenu();
+}
+
+// The connection text changes with the connection; the side bar keeps the
+// width of the longer one, so that the page beside it does not move.
+void MainWindow::keepStatusWidths()
+{
+    QLabel *label = m_ui->connectedLabel;
+    const QString shown = label->text();
+    int width = 0;
+    for (const QString &text : {tr("Verbunden"), tr("Nicht verbunden")}) {
+        label->setText(text);
+        width = std::max(width, label->sizeHint().width());
+    }
+    label->setText(shown);
+    label->setMinimumWidth(width);
+}
+
+void MainWindow::updateRecordsMenu()
+{
+    const bool recording = m_records.recording().isRunning();
+    m_eventLogAction->setText(tr("Ereignisprotokoll…"));
+    m_trendPlotAction->setText(tr("Verlauf der Betriebswerte…"));
+    m_recordingAction->setText(recording ? tr("Aufzeichnung stoppen") : tr("Aufzeichnung starten"));
+    m_recordingAction->setEnabled(recording || m_connected);
+    m_reportAction->setText(tr("Servicebericht erstellen…"));
+    // The text stays, so that the bar keeps its width; the style sheet marks a recording.
+    m_ui->recordsButton->setText(tr("Protokoll"));
+    m_ui->recordsButton->setToolTip(
+        recording ? tr("Aufzeichnung läuft: %1").arg(QDir::toNativeSeparators(m_records.recording().fileName()))
+                  : tr("Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht"));
+    if (m_ui->recordsButton->property("recording").toBool() != recording) {
+        m_ui->recordsButton->setProperty("recording", recording);
+        m_ui->recordsButton->style()->unpolish(m_ui->recordsButton);
+        m_ui->recordsButton->style()->polish(m_ui->recordsButton);
+    }
+}
+
+void MainWindow::showEventLog()
+{
+    if (!m_eventLogWindow)
+        m_eventLogWindow = new EventLogWindow(m_records.eventLog(), m_records.logFolder(), this);
+    m_eventLogWindow->show();
+    m_eventLogWindow->raise();
+    m_eventLogWindow->activateWindow();
+}
+
+void MainWindow::showTrendPlot()
+{
+    if (!m_trendPlot)
+        m_trendPlot = new TrendPlotDialog(m_records.trend(), this);
+    m_trendPlot->show();
+    m_trendPlot->raise();
+    m_trendPlot->activateWindow();
+}
+
+void MainWindow::toggleRecording()
+{
+    if (m_records.recording().isRunning())
+        m_records.stopRecording();
+    else
+        m_records.startRecording();
+}
+
+void MainWindow::createServiceReport()
+{
+    const uint16_t serial = m_connected ? m_datasetController.rawValue(Param::SerialNumber)
+                                        : m_records.eventRecorder().lastSerialNumber();
+    QDir().mkpath(m_records.reportFolder());
+    const QString suggested = QDir(m_records.reportFolder())
+                                  .filePath(ServiceReport::defaultFileName(serial, QDateTime::currentDateTime()));
+    QString fileName =
+        m_fileChooser->saveFileName(this, tr("Servicebericht speichern"), suggested, tr("PDF-Dateien (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        fileName += QStringLiteral(".pdf");
+    const ServiceReport report = ServiceReport::collect(m_datasetController, m_records, m_connected);
+    if (!ServiceReportPdf::write(report, fileName)) {
+        m_presenter->critical(this, tr("Fehler"),
+                              tr("Der Servicebericht konnte nicht geschrieben werden:\n%1\n\n")
+                                  .arg(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    m_records.noteReportWritten(fileName);
+    if (m_showInformationMessages)
+        m_presenter->information(this, tr("Torvana"),
+                                 tr("Der Servicebericht wurde gespeichert:\n%1\n\n")
+                                     .arg(QDir::toNativeSeparators(fileName)));
 }
 
 void MainWindow::installTouchHandling()
@@ -750,6 +902,8 @@ void MainWindow::changeEvent(QEvent *event)
         updateErrorStateLabel();
         updateHelpButtons();
         m_ui->connectedLabel->setText(m_connected ? tr("Verbunden") : tr("Nicht verbunden"));
+        keepStatusWidths();
+        updateRecordsMenu();
         showParameterChangedLabel(m_ui->paramChangedLabel->isEnabled());
         if (QWidget *focused = focusWidget())
             focused->clearFocus();

@@ -6,6 +6,7 @@
 #include "DatasetController.h"
 #include "FileChooser.h"
 #include "MessagePresenter.h"
+#include "RecordKeeper.h"
 #include "WheelFocusGuard.h"
 
 #include <QList>
@@ -19,6 +20,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QAction;
 class QDoubleSpinBox;
 class QTranslator;
 class WidgetScaler;
@@ -30,6 +32,8 @@ class IOWidgetHalvex;
 class DiagnosticsWidgetHalvex;
 class FlashUpdateWidget;
 class SpindleRunWidget;
+class EventLogWindow;
+class TrendPlotDialog;
 
 namespace Ui {
 class MainWindow;
@@ -56,6 +60,7 @@ public:
     // For the pages created later and for tests.
     CommunicationController &communicationController() { return m_communicationController; }
     DatasetController &datasetController() { return m_datasetController; }
+    RecordKeeper &records() { return m_records; }
 
     // All message boxes and the about dialog go through the presenter. Not
     // owned; null restores the default, which shows real boxes.
@@ -103,6 +108,11 @@ private slots:
     // between the working copy and the inverter.
     void updateChangeIndicators();
     void showCompareView();
+    // The records menu: event log, trend plot, recording, service report.
+    void showEventLog();
+    void showTrendPlot();
+    void toggleRecording();
+    void createServiceReport();
 
 private:
     void showParameterChangedLabel(bool changed);
@@ -117,6 +127,9 @@ private:
 
     void createPages();
     void connectControllers();
+    void connectRecords();
+    void updateRecordsMenu();
+    void keepStatusWidths();
     void installTouchHandling();
     void switchLanguage(QLocale::Language language);
     // The error table entry of the code that an error parameter (30 to 34)
@@ -145,12 +158,20 @@ private:
     ComboPopupFitter m_comboPopups;
     CommunicationController m_communicationController{this};
     DatasetController m_datasetController{&m_communicationController};
+    // After the controllers, so that it is destroyed first and finishes its files.
+    RecordKeeper m_records;
     MonitoringWidgetHalvex *m_monitoringPage = nullptr;
     DriveWidgetHalvex *m_drivePage = nullptr;
     IOWidgetHalvex *m_ioPage = nullptr;
     DiagnosticsWidgetHalvex *m_diagnosticsPage = nullptr;
     FlashUpdateWidget *m_flashPage = nullptr;
     SpindleRunWidget *m_spindleRunPage = nullptr;
+    EventLogWindow *m_eventLogWindow = nullptr;
+    TrendPlotDialog *m_trendPlot = nullptr;
+    QAction *m_eventLogAction = nullptr;
+    QAction *m_trendPlotAction = nullptr;
+    QAction *m_recordingAction = nullptr;
+    QAction *m_reportAction = nullptr;
 
     // The parameter numbers of the three parameter pages, for their buttons' marks.
     QList<QVector<uint16_t>> m_pageParameters;

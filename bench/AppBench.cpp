@@ -7,15 +7,20 @@
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "MainWindow.h"
+#include "RecordKeeper.h"
+#include "TrendPlotDialog.h"
 #include "RecordingPresenter.h"
 #include "StartupSettings.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
+#include <QToolButton>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -26,6 +31,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -228,13 +234,62 @@ int main(int argc, char *argv[])
     const int idleSeconds = qEnvironmentVariableIntValue("TORVANA_BENCH_IDLE_SECONDS") > 0
                                 ? qEnvironmentVariableIntValue("TORVANA_BENCH_IDLE_SECONDS")
                                 : 30;
-    pause(1000);
-    const double cpuBefore = cpuSeconds();
-    clock.restart();
-    pause(idleSeconds * 1000);
-    const double cpuPercent = (cpuSeconds() - cpuBefore) * 100.0 / (double(clock.elapsed()) / 1000.0);
-    std::printf("%-34s %10.2f %% of one core over %d s\n", "idle CPU (connected)", cpuPercent, idleSeconds);
-    report("resident memory", double(statusKiB("VmRSS")) / 1024.0, "MiB");
+    // CPU of the connected program over the idle time, in % of one core.
+    const auto idleCpu = [&] {
+        pause(1000);
+        const double before = cpuSeconds();
+        clock.restart();
+        pause(idleSeconds * 1000);
+        return (cpuSeconds() - before) * 100.0 / (double(clock.elapsed()) / 1000.0);
+    };
+    const double cpuPercent = idleCpu();
+    std::printf("%-34s %10.2f %% of one core over %d s (bound 0.3 %%)\n", "idle CPU (connected)", cpuPercent,
+                idleSeconds);
+    const long residentKiB = statusKiB("VmRSS");
+    report("resident memory", double(residentKiB) / 1024.0, "MiB");
+
+    // An hour of trend data: the ring buffer filled as an hour of polls would
+    // fill it (values moving, so that a plot has something to draw).
+    TrendBuffer &trend = window.records().trend().buffer();
+    const int channels = trend.channels();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const int hourOfPolls = 3600 * 1000 / DatasetController::CyclicInterval;
+    std::vector<uint16_t> values(size_t(channels), 0);
+    trend.clear();
+    for (int i = 0; i < hourOfPolls; ++i) {
+        for (int c = 0; c < channels; ++c)
+            values[size_t(c)] = uint16_t(dataset.rawValue(dataset.cyclicList().at(c)) + (i + 7 * c) % 50);
+        trend.append(now - qint64(hourOfPolls - i) * DatasetController::CyclicInterval, values.data());
+    }
+    const long filledKiB = statusKiB("VmRSS");
+    std::printf("%-34s %10d samples of %d values (%d kept at most, %.0f KiB)\n", "trend buffer", trend.size(),
+                channels, trend.capacity(), double(trend.capacity()) * (8 + 2 * channels) / 1024.0);
+    report("resident memory, hour of trend", double(filledKiB) / 1024.0, "MiB");
+    report("    growth (bound 10 MiB)", double(filledKiB - residentKiB) / 1024.0, "MiB");
+
+    // The trend plot open beside the main window, drawing every poll.
+    QAction *plotAction = nullptr;
+    for (QAction *action : window.findChild<QToolButton *>(QStringLiteral("recordsButton"))->menu()->actions())
+        if (action->text().startsWith(QStringLiteral("Verlauf")) || action->text().startsWith(QStringLiteral("Trend")))
+            plotAction = action;
+    if (!plotAction) {
+        std::fprintf(stderr, "no trend plot in the records menu\n");
+        return 1;
+    }
+    plotAction->trigger();
+    auto *plot = window.findChild<TrendPlotDialog *>();
+    if (!plot || !plot->isVisible()) {
+        std::fprintf(stderr, "the trend plot did not open\n");
+        return 1;
+    }
+    const double plotPercent = idleCpu();
+    std::printf("%-34s %10.2f %% of one core over %d s (bound 2 %%), %d strips\n", "CPU with the trend plot open",
+                plotPercent, idleSeconds, plot->shownParameters().size());
+    plot->setShownParameters(plot->offeredParameters());
+    const double allPercent = idleCpu();
+    std::printf("%-34s %10.2f %% of one core over %d s, %d strips\n", "    every offered value", allPercent,
+                idleSeconds, plot->shownParameters().size());
+    plot->close();
     report("peak resident memory", double(statusKiB("VmHWM")) / 1024.0, "MiB");
     return connected ? 0 : 1;
 }

@@ -374,8 +374,22 @@ void DatasetController::onDisconnected()
     m_imageStaleSince = QDateTime::currentDateTime();
     m_inFlight.clear();
     m_adoptNextSet = false;
+    setOperatingValuesCurrent(false);
     setRawValue(slot(Param::InverterFlags), 0);
     noteDifferencesMayHaveChanged();
+}
+
+void DatasetController::setOperatingValuesCurrent(bool current)
+{
+    if (current == m_operatingValuesCurrent)
+        return;
+    m_operatingValuesCurrent = current;
+    emit operatingValuesCurrentChanged(current);
+}
+
+bool DatasetController::isConnected() const
+{
+    return m_communicationController && m_communicationController->state() == CommunicationController::Connected;
 }
 
 // Called after the new word is stored, so that receivers asking motorRunning()
@@ -398,6 +412,11 @@ void DatasetController::noteFlagChanges(uint16_t oldFlags, uint16_t newFlags)
 void DatasetController::deviceParameterUpdate(QMap<uint16_t, uint16_t> parameters)
 {
     applyFromDevice(parameters, Take::Adopt);
+    // The inverter answers a poll in request order, the last number last.
+    if (!cyclicList().isEmpty() && parameters.contains(cyclicList().last()) && isConnected()) {
+        setOperatingValuesCurrent(true);
+        emit cyclicValuesReceived();
+    }
 }
 
 // A motor memory load makes its set current in the inverter at the user's
@@ -527,8 +546,11 @@ void DatasetController::sendChangedParametersToInverter()
 
 void DatasetController::loadMotorParamsFromDevice(uint16_t motorCode)
 {
-    if (m_communicationController)
-        m_communicationController->sendLoadMotorParamsCommand(motorCode);
+    if (!m_communicationController)
+        return;
+    m_communicationController->sendLoadMotorParamsCommand(motorCode);
+    if (isConnected())
+        emit commandSent(Command::MotorMemoryLoad, motorCode);
 }
 
 void DatasetController::saveMotorParamsToDevice(uint16_t motorCode)
@@ -544,14 +566,20 @@ void DatasetController::saveMotorParamsToDevice(uint16_t motorCode)
             m_pendingMotorStates.expect(id);
         }
     }
-    if (!motorSet.isEmpty() && m_communicationController)
+    if (!motorSet.isEmpty() && m_communicationController) {
         m_communicationController->sendMotorParamsToDeviceMemory(motorCode, motorSet);
+        if (isConnected())
+            emit commandSent(Command::MotorMemoryStore, motorCode);
+    }
 }
 
 void DatasetController::deleteMotorParamsOnDevice(uint16_t motorCode)
 {
-    if (m_communicationController)
-        m_communicationController->sendDeleteMotorParamsCommand(motorCode);
+    if (!m_communicationController)
+        return;
+    m_communicationController->sendDeleteMotorParamsCommand(motorCode);
+    if (isConnected())
+        emit commandSent(Command::MotorMemoryDelete, motorCode);
 }
 
 void DatasetController::sendStartCommand()
@@ -563,6 +591,8 @@ void DatasetController::sendStartCommand()
         return;
     setValue(Param::StartStop, 1, false);
     sendOne(Param::StartStop, rawValue(Param::StartStop), rawValue(Param::StartStop));
+    if (isConnected())
+        emit commandSent(Command::Start, rawValue(Param::RatedFrequency));
 }
 
 void DatasetController::sendStopCommand()
@@ -573,6 +603,8 @@ void DatasetController::sendStopCommand()
     sendOne(Param::StartStop, rawValue(Param::StartStop), rawValue(Param::StartStop));
     // The stored set frequency stays, so that the next start sends it again.
     sendOne(Param::RatedFrequency, 0, Transient);
+    if (isConnected())
+        emit commandSent(Command::Stop, 0);
 }
 
 void DatasetController::sendParameter(uint16_t id)
@@ -806,6 +838,8 @@ void DatasetController::noteWritesAnswered(const QMap<uint16_t, CommErrorCode> &
         const int32_t raw = sent->takeFirst();
         if (sent->isEmpty())
             m_inFlight.erase(sent);
+        if (raw != Transient && it.key() < Param::CatalogueSize)
+            emit writeAnswered(it.key(), m_imageKnown.test(it.key()), m_image[it.key()], uint16_t(raw), it.value());
         if (it.value() == CommError::NoError && raw != Transient && it.key() < Param::CatalogueSize) {
             setImage(it.key(), uint16_t(raw));
             imageChanged = true;

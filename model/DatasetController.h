@@ -41,6 +41,10 @@ class DatasetController : public QObject
 public:
     static constexpr int CyclicInterval = 500;
 
+    // Commands of this controller that reached the communication controller.
+    enum class Command { Start, Stop, MotorMemoryLoad, MotorMemoryStore, MotorMemoryDelete };
+    Q_ENUM(Command)
+
     explicit DatasetController(CommunicationController *communicationController, QObject *parent = nullptr);
     ~DatasetController() override;
 
@@ -85,6 +89,9 @@ public:
     [[nodiscard]] bool errorActive() const { return flags() & InverterFlag::Error; }
     [[nodiscard]] bool warningActive() const { return flags() & InverterFlag::Warning; }
     [[nodiscard]] bool isUnknownInverterType() const;
+    // The operating values are the inverter's of now: connected, and polled
+    // since. Otherwise they are the last ones seen (or the defaults).
+    [[nodiscard]] bool operatingValuesCurrent() const { return m_operatingValuesCurrent; }
     [[nodiscard]] QByteArray deviceFirmware() const { return m_deviceFirmware; }
 
     // Parameter set files: ".mps" device sets, ".mtr" motor sets.
@@ -140,6 +147,17 @@ signals:
     // The set of parameters that differ from the inverter, or the inverter's
     // values behind them, may have changed. Coalesced: once per event loop pass.
     void differencesChanged();
+    // The answer to a poll is complete: every cyclic value is the inverter's
+    // of this moment. Once per poll, after diagnosticsParametersUpdated().
+    void cyclicValuesReceived();
+    void operatingValuesCurrentChanged(bool current);
+    // The inverter answered the write of one parameter: the value it held
+    // before (when known), the value written and its state (0 accepted).
+    // Not emitted for the stop command's transient set-point.
+    void writeAnswered(uint16_t id, bool oldKnown, uint16_t oldRaw, uint16_t newRaw, CommErrorCode state);
+    // A command went out; argument: the motor code of a motor memory command,
+    // the set-point (raw) of a start, else 0.
+    void commandSent(DatasetController::Command command, uint16_t argument);
 
 public slots:
     void sendChangedParametersToInverter();
@@ -214,6 +232,8 @@ private:
     void noteWritesAnswered(const QMap<uint16_t, CommErrorCode> &states);
     void setImage(uint16_t id, uint16_t raw);
     void noteDifferencesMayHaveChanged();
+    void setOperatingValuesCurrent(bool current);
+    [[nodiscard]] bool isConnected() const;
 
     CommunicationController *m_communicationController = nullptr;
     QTimer m_cyclicTimer;
@@ -233,5 +253,6 @@ private:
     bool m_userChanges = false;
     bool m_adoptNextSet = false;
     bool m_stopOnConnect = false;
+    bool m_operatingValuesCurrent = false;
     QTimer m_differencesTimer;
 };

@@ -4,6 +4,7 @@
 #include "CommunicationController.h"
 #include "DatasetController.h"
 #include "ErrorDescription.h"
+#include "FaultHistory.h"
 #include "ParameterFieldBinder.h"
 #include "ParameterId.h"
 #include "WidgetScaler.h"
@@ -15,6 +16,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <cmath>
 #include <initializer_list>
@@ -33,9 +35,35 @@ namespace {
 const QString LedOn = QStringLiteral(":/Images/led_indicator_green.png");
 const QString LedOff = QStringLiteral(":/Images/led_indicator_grey.png");
 
+// The pixmap is set only when the LED changes: every poll passes here.
 void setLed(QLabel *led, bool lit)
 {
+    const QVariant shown = led->property("lit");
+    if (shown.isValid() && shown.toBool() == lit)
+        return;
+    led->setProperty("lit", lit);
     led->setPixmap(QPixmap(lit ? LedOn : LedOff));
+}
+
+void setTextIfChanged(QLineEdit *lineEdit, const QString &text)
+{
+    if (lineEdit->text() != text)
+        lineEdit->setText(text);
+}
+
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void setStyleProperty(QWidget *widget, const char *name, const QString &value)
+{
+    if (widget->property(name).toString() == value)
+        return;
+    widget->setProperty(name, value);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
 }
 
 bool isErrorParameter(uint16_t id)
@@ -69,6 +97,7 @@ DiagnosticsWidgetHalvex::DiagnosticsWidgetHalvex(DatasetController *datasetContr
     updateSpeedDisplay();
     checkResetButton();
     connectSignals();
+    showStaleness();
 }
 
 DiagnosticsWidgetHalvex::~DiagnosticsWidgetHalvex() = default;
@@ -88,6 +117,8 @@ void DiagnosticsWidgetHalvex::connectSignals()
             &DiagnosticsWidgetHalvex::updateParameters, Qt::QueuedConnection);
     connect(m_datasetController, &DatasetController::speedDisplayChanged, this,
             &DiagnosticsWidgetHalvex::updateSpeedDisplay, Qt::QueuedConnection);
+    connect(m_datasetController, &DatasetController::operatingValuesCurrentChanged, this,
+            &DiagnosticsWidgetHalvex::showStaleness);
 
     for (QPushButton *button : {ui->error1PushButton, ui->error2PushButton, ui->error3PushButton,
                                 ui->error4PushButton, ui->error5PushButton})
@@ -118,6 +149,59 @@ const ErrorDescription *DiagnosticsWidgetHalvex::errorDescriptionForParameter(ui
 const ErrorDescription *DiagnosticsWidgetHalvex::errorDescriptionForCode(int code) const
 {
     return m_errorTable.entry(code);
+}
+
+void DiagnosticsWidgetHalvex::setFaultHistory(const FaultHistory *history)
+{
+    if (m_faultHistory)
+        disconnect(m_faultHistory, nullptr, this, nullptr);
+    m_faultHistory = history;
+    if (m_faultHistory)
+        connect(m_faultHistory, &FaultHistory::changed, this, &DiagnosticsWidgetHalvex::updateFaultTimes);
+    updateFaultTimes();
+}
+
+QList<QLineEdit *> DiagnosticsWidgetHalvex::errorLineEdits() const
+{
+    return {ui->error1LineEdit, ui->error2LineEdit, ui->error3LineEdit, ui->error4LineEdit, ui->error5LineEdit};
+}
+
+QList<QLabel *> DiagnosticsWidgetHalvex::errorTimeLabels() const
+{
+    return {ui->error1TimeLabel, ui->error2TimeLabel, ui->error3TimeLabel, ui->error4TimeLabel,
+            ui->error5TimeLabel};
+}
+
+// The history moves with the inverter's list; its times and marks belong to
+// the codes shown, so both are drawn from the history alone.
+void DiagnosticsWidgetHalvex::updateFaultTimes()
+{
+    const QList<QLineEdit *> codes = errorLineEdits();
+    const QList<QLabel *> times = errorTimeLabels();
+    for (int i = 0; i < FaultHistory::Size; ++i) {
+        QString text;
+        QString mark;
+        if (m_faultHistory && m_faultHistory->known()) {
+            const FaultHistory::Entry &entry = m_faultHistory->entry(i);
+            text = m_faultHistory->seenText(i);
+            if (entry.active) {
+                text = tr("aktiv – %1").arg(text);
+                mark = entry.kind == FaultText::Warning ? QStringLiteral("warning") : QStringLiteral("error");
+            }
+        }
+        setTextIfChanged(times.at(i), text);
+        setStyleProperty(codes.at(i), "activeFault", mark);
+        setStyleProperty(times.at(i), "activeFault", mark);
+    }
+}
+
+void DiagnosticsWidgetHalvex::showStaleness()
+{
+    const bool current = m_datasetController->operatingValuesCurrent();
+    // The codes are the inverter's history, still worth reading; they are greyed.
+    for (QLineEdit *lineEdit : errorLineEdits())
+        lineEdit->setEnabled(current);
+    updateActuatorsAndSensors();
 }
 
 bool DiagnosticsWidgetHalvex::isConnected() const
@@ -177,19 +261,23 @@ void DiagnosticsWidgetHalvex::updateErrorFields()
         if (!isErrorParameter(id))
             continue;
         const int code = errorCode(m_datasetController->value(id));
-        lineEdit->setText(code == 0 ? QString() : QString::number(code));
+        setTextIfChanged(lineEdit, code == 0 ? QString() : QString::number(code));
     }
 }
 
 void DiagnosticsWidgetHalvex::updateActuatorsAndSensors()
 {
-    const uint16_t actors = m_datasetController->rawValue(Param::RelayAndLEDControl);
+    // Without current values no LED is lit: a lit one would claim a live state.
+    const bool current = m_datasetController->operatingValuesCurrent();
+    const uint16_t actors = current ? m_datasetController->rawValue(Param::RelayAndLEDControl) : 0;
     setLed(ui->ledRelay1Label, actors & 0x0001);
     setLed(ui->ledRelay2Label, actors & 0x0002);
     setLed(ui->ledFaultLabel, actors & 0x0004);
     setLed(ui->ledOperationLabel, actors & 0x0008);
 
-    if (m_skipCounter != 0) {
+    if (!current) {
+        // The boxes keep the last word while disconnected (they are disabled).
+    } else if (m_skipCounter != 0) {
         --m_skipCounter;
     } else {
         const std::pair<QCheckBox *, uint16_t> inversions[] = {
@@ -204,7 +292,7 @@ void DiagnosticsWidgetHalvex::updateActuatorsAndSensors()
         }
     }
 
-    const uint16_t inputs = m_datasetController->rawValue(Param::DinAndMotorTemperatureControl);
+    const uint16_t inputs = current ? m_datasetController->rawValue(Param::DinAndMotorTemperatureControl) : 0;
     setLed(ui->ledDIN1Label, inputs & 0x0001);
     setLed(ui->ledDIN2Label, inputs & 0x0002);
     setLed(ui->ledDIN3Label, inputs & 0x0004);
@@ -261,6 +349,7 @@ void DiagnosticsWidgetHalvex::changeEvent(QEvent *event)
         updateSpeedDisplay();
         updateToolTips();
         showErrorDescription(m_shownDescription);
+        updateFaultTimes();
         m_fields->finishRetranslation();
     }
     QWidget::changeEvent(event);

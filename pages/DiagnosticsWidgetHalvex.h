@@ -9,6 +9,9 @@
 
 class CommunicationController;
 class DatasetController;
+class FaultHistory;
+class QLabel;
+class QLineEdit;
 class ParameterFieldBinder;
 struct ErrorDescription;
 
@@ -37,6 +40,10 @@ public:
     // The table entry of a code; null without one.
     [[nodiscard]] const ErrorDescription *errorDescriptionForCode(int code) const;
 
+    // Beside each error code: when the program first saw it, and a mark on the
+    // entries active now. Not owned; null shows no times.
+    void setFaultHistory(const FaultHistory *history);
+
 public slots:
     // Shows the explanation of the code behind the help button that sent it.
     void errorDescription();
@@ -54,6 +61,11 @@ private:
     void updateToolTips();
     void updateErrorFields();
     void updateActuatorsAndSensors();
+    void updateFaultTimes();
+    // While the operating values are not current: LEDs unlit, error codes greyed.
+    void showStaleness();
+    [[nodiscard]] QList<QLineEdit *> errorLineEdits() const;
+    [[nodiscard]] QList<QLabel *> errorTimeLabels() const;
     // Null clears the text. The entry is kept for a language change.
     void showErrorDescription(const ErrorDescription *entry);
     [[nodiscard]] bool isConnected() const;
@@ -68,4 +80,5 @@ private:
     uint16_t m_skipCounter = 0;
     ErrorTable m_errorTable;
     const ErrorDescription *m_shownDescription = nullptr;
+    const FaultHistory *m_faultHistory = nullptr;
 };

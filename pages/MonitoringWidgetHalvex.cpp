@@ -215,14 +215,9 @@ void MonitoringWidgetHalvex::updateParameters()
 
 void MonitoringWidgetHalvex::updateReadOnlyParameters()
 {
-    if (!isVisible())
-        return;
-    const auto spinBoxes = findChildren<QDoubleSpinBox *>();
-    for (QDoubleSpinBox *spinBox : spinBoxes) {
-        if (spinBox->isReadOnly())
-            ParameterFieldBinder::setSpinBoxValue(
-                spinBox, m_datasetController->value(ParameterFieldBinder::parameterNumber(spinBox)));
-    }
+    // The read-only fields are the operating values; the binder shows them as
+    // not current while they are not.
+    m_fields->updateOperatingValues();
 }
 
 void MonitoringWidgetHalvex::refreshSetpointField()

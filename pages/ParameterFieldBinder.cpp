@@ -14,12 +14,16 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <cmath>
+
 ParameterFieldBinder::ParameterFieldBinder(QWidget *page, DatasetController *model)
     : QObject(page), m_page(page), m_model(model)
 {
     // entryApplied carries the number; makes it usable in queued connections and spies.
     qRegisterMetaType<uint16_t>("uint16_t");
     connect(model, &DatasetController::differencesChanged, this, &ParameterFieldBinder::updateMarks);
+    connect(model, &DatasetController::operatingValuesCurrentChanged, this,
+            [this](bool current) { showOperatingValuesStale(!current); });
 }
 
 uint16_t ParameterFieldBinder::parameterNumber(const QWidget *widget)
@@ -69,11 +73,14 @@ void ParameterFieldBinder::collectFields(bool lockStoppedOnly)
         const uint16_t id = parameterNumber(spinBox);
         if (isConvertible(id))
             m_convertibleSpinBoxes.append(spinBox);
+        if (isOperatingField(spinBox) && !m_operatingSpinBoxes.contains(spinBox))
+            m_operatingSpinBoxes.append(spinBox);
         spinBox->setValue(m_model->value(id));
         if (!spinBox->isReadOnly())
             connect(spinBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
                     &ParameterFieldBinder::setParameter, Qt::UniqueConnection);
     }
+    showOperatingValuesStale(!m_model->operatingValuesCurrent());
 }
 
 void ParameterFieldBinder::addConvertibleLabel(QLabel *label)
@@ -99,8 +106,11 @@ bool ParameterFieldBinder::updateParameters()
 {
     if (!m_page->isVisible())
         return false;
-    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>())
+    for (QDoubleSpinBox *spinBox : fields<QDoubleSpinBox>()) {
+        if (m_shownStale && m_operatingSpinBoxes.contains(spinBox))
+            continue;
         setSpinBoxValue(spinBox, m_model->value(parameterNumber(spinBox)));
+    }
     for (QComboBox *comboBox : fields<QComboBox>(m_comboBoxScope)) {
         const uint16_t id = parameterNumber(comboBox);
         if (id != 0)
@@ -130,7 +140,9 @@ void ParameterFieldBinder::updateSpeedDisplay()
         } else {
             spinBox->setToolTip(plainToolTip(id));
         }
-        spinBox->setValue(m_model->value(id));
+        // An operating value that is not current keeps its "–".
+        if (!(m_shownStale && m_operatingSpinBoxes.contains(spinBox)))
+            spinBox->setValue(m_model->value(id));
     }
     for (QLabel *label : qAsConst(m_convertibleLabels)) {
         const uint16_t id = parameterNumber(label);
@@ -246,6 +258,14 @@ void ParameterFieldBinder::setSpinBoxValue(QDoubleSpinBox *spinBox, double value
 {
     if (!spinBox)
         return;
+    // setValue() repaints even when nothing changes; a value that shows the
+    // same text is left alone (polls repeat most values).
+    static const double halfSteps[] = {0.5, 0.05, 0.005, 0.0005, 0.00005};
+    const int decimals = spinBox->decimals();
+    const double halfStep = decimals >= 0 && decimals < 5 ? halfSteps[decimals] : 0.5 * std::pow(10.0, -decimals);
+    if (std::isfinite(value) && value >= spinBox->minimum() && value <= spinBox->maximum()
+        && std::fabs(spinBox->value() - value) < halfStep)
+        return;
     const QSignalBlocker blocker(spinBox);
     spinBox->setValue(value);
 }
@@ -355,6 +375,49 @@ void ParameterFieldBinder::applyEntry(QObject *field)
         if (!m_silentIds.contains(id))
             emit parameterChangedByUser();
         emit entryApplied(spinBox, id);
+    }
+}
+
+// ---- operating values ------------------------------------------------------------
+
+namespace {
+const char *const LiveSpecialTextProperty = "liveSpecialValueText";
+} // namespace
+
+bool ParameterFieldBinder::isOperatingField(const QDoubleSpinBox *spinBox) const
+{
+    const ParameterDescriptor *d = m_model->descriptor(parameterNumber(spinBox));
+    return spinBox->isReadOnly() && d && d->isOperatingValue() && d->cyclic;
+}
+
+void ParameterFieldBinder::updateOperatingValues()
+{
+    if (!m_page->isVisible() || m_shownStale)
+        return;
+    for (QDoubleSpinBox *spinBox : qAsConst(m_operatingSpinBoxes))
+        setSpinBoxValue(spinBox, m_model->value(parameterNumber(spinBox)));
+}
+
+void ParameterFieldBinder::showOperatingValuesStale(bool stale)
+{
+    m_shownStale = stale;
+    for (QDoubleSpinBox *spinBox : qAsConst(m_operatingSpinBoxes)) {
+        const QSignalBlocker blocker(spinBox);
+        if (stale) {
+            if (!spinBox->property(LiveSpecialTextProperty).isValid())
+                spinBox->setProperty(LiveSpecialTextProperty, spinBox->specialValueText());
+            // The special value text is what a spin box shows at its minimum.
+            spinBox->setSpecialValueText(QStringLiteral("–"));
+            spinBox->setValue(spinBox->minimum());
+            spinBox->setEnabled(false);
+        } else {
+            const QVariant live = spinBox->property(LiveSpecialTextProperty);
+            if (live.isValid())
+                spinBox->setSpecialValueText(live.toString());
+            spinBox->setProperty(LiveSpecialTextProperty, QVariant());
+            spinBox->setEnabled(true);
+            spinBox->setValue(m_model->value(parameterNumber(spinBox)));
+        }
     }
 }
 

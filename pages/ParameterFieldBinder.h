@@ -123,6 +123,14 @@ public:
     // Enables or disables a field together with its caption.
     void setParameterEnabled(uint16_t id, bool enabled);
 
+    // ---- operating values ---------------------------------------------------------
+    // Reloads the read-only fields of operating values, each only when its shown
+    // text changes. While the model's operating values are not current
+    // (disconnected, or not yet polled) they show "–" and are greyed instead of
+    // the last numbers; the binder follows the model by itself.
+    void updateOperatingValues();
+    [[nodiscard]] bool operatingValuesShownAsStale() const { return m_shownStale; }
+
     // ---- unsaved changes --------------------------------------------------------
     // Marks every editable field whose working value differs from the inverter
     // (property "differsFromInverter", drawn by the style sheet) and adds the
@@ -158,6 +166,8 @@ signals:
 
 private:
     void applyMark(QWidget *field);
+    void showOperatingValuesStale(bool stale);
+    [[nodiscard]] bool isOperatingField(const QDoubleSpinBox *spinBox) const;
 
     template <typename T>
     QList<T *> fields(QWidget *scope = nullptr) const;
@@ -173,4 +183,6 @@ private:
     QVector<uint16_t> m_silentIds;
     QList<QDoubleSpinBox *> m_convertibleSpinBoxes;
     QList<QLabel *> m_convertibleLabels;
+    QList<QDoubleSpinBox *> m_operatingSpinBoxes;
+    bool m_shownStale = false;
 };

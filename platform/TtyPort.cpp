@@ -185,8 +185,11 @@ FT_STATUS TtyPort::setTimeouts(uint32_t readMs, uint32_t writeMs)
 FT_STATUS TtyPort::queueStatus(uint32_t *bytesWaiting)
 {
     *bytesWaiting = 0;
-    if (checkHangUp())
+    if (m_dead)
         return FT_IO_ERROR;
+    // The receive loop asks twenty times a second: one call. A line that hung
+    // up fails it with EIO (a pseudo-terminal whose other end closed, a
+    // converter that was pulled), which the check below takes as the hang-up.
     int waiting = 0;
     if (ioctl(m_fd, FIONREAD, &waiting) != 0) {
         if (isLineGone(errno))

@@ -193,6 +193,8 @@ void FlashUpdateWidget::disconnectedFromInverter()
 void FlashUpdateWidget::showStatus(const char *text, bool busy, bool complete)
 {
     showStatusText(text);
+    if (*text)
+        emit updateStepShown(tr(text));
     if (busy) {
         ui->updateProgressBar->setRange(0, 0);
         return;
@@ -433,6 +435,7 @@ void FlashUpdateWidget::watchTool(bool bootloader)
 {
     if (m_process.bytesAvailable() > 0) {
         const QByteArray bytes = m_process.readAll();
+        emit flashToolOutput(bytes);
         appendToolOutput(bytes);
         m_unparsedOutput += bytes;
         if (const auto progress = FirmwareImage::progress(m_unparsedOutput)) {
@@ -530,7 +533,9 @@ void FlashUpdateWidget::finishTool(bool bootloader)
 {
     const bool success =
         m_toolStarted && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    appendToolOutput(m_process.readAll());
+    const QByteArray rest = m_process.readAll();
+    emit flashToolOutput(rest);
+    appendToolOutput(rest);
     m_unparsedOutput.clear();
     m_lastRunFailed = !success;
     QStringList lastLines = m_toolOutput;

@@ -63,6 +63,10 @@ public:
 signals:
     void flashUpdateStarted();
     void flashUpdateDone();
+    // A step of the update as the page shows it (translated).
+    void updateStepShown(const QString &text);
+    // The flashing tool's output, every byte once, as it is read.
+    void flashToolOutput(const QByteArray &output);
 
 private slots:
     void loadFirmwareFile();

@@ -285,6 +285,7 @@ void SpindleRunWidget::activateNextStep()
     }
 
     m_stepDuration = step.first;
+    emit runInStep(m_nextStep, m_steps.size(), m_setpoint, m_stepDuration);
     showProgressText(nullptr);
     ui->stepLabel->setText(QStringLiteral("%1/%2").arg(m_nextStep).arg(m_steps.size()));
     showSetpoint(m_setpoint);
@@ -391,6 +392,7 @@ void SpindleRunWidget::startDelay(void (SpindleRunWidget::*slot)(), int millisec
 void SpindleRunWidget::abortWithError(const QString &text, const QString &detailedText)
 {
     m_runState = Stopping;
+    emit runInAborted(text);
     m_messagePresenter->critical(this, tr("Fehler"), text, detailedText);
 }
 

@@ -76,6 +76,11 @@ public:
 signals:
     void spindleRunStarted();
     void spindleRunStopped();
+    // A step of the program began: number (from 1) of count, the set-point in
+    // Hz (0: the motor stops) and its length in program seconds.
+    void runInStep(int step, int count, int setpoint, int seconds);
+    // The run ends with this error text (also shown in a box).
+    void runInAborted(const QString &reason);
 
 protected:
     void changeEvent(QEvent *event) override;

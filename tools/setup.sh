@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev libqt5svg5-dev qttools5-dev-tools qttranslations5-l10n
     libqwt-qt5-dev
-    stm32flash oxygen-icon-theme xvfb xauth
+    stm32flash oxygen-icon-theme xvfb xauth poppler-utils
     libgtest-dev libbenchmark-dev zlib1g-dev gcovr
     clang libclang-rt-14-dev
 )

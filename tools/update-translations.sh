@@ -16,7 +16,7 @@ if [ -z "$lupdate" ]; then
 fi
 cd "$root"
 dirs=()
-for d in comm model app pages service sim platform cli; do
+for d in comm model records app pages service sim platform cli; do
     [ -d "$d" ] && dirs+=("$d")
 done
 "$lupdate" -no-obsolete -locations relative "${dirs[@]}" \

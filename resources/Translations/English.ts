@@ -888,7 +888,7 @@ P%1</translation>
     <message>
         <location line="+28"/>
         <location line="+44"/>
-        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+29"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+31"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -1010,7 +1010,7 @@ P%1</translation>
         <translation>5th fault: </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+63"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
@@ -1416,7 +1416,12 @@ P%1</translation>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+156"/>
+        <source>aktiv – %1</source>
+        <translation>active – %1</translation>
+    </message>
+    <message>
+        <location line="+140"/>
         <source>Fehler </source>
         <translation>Error </translation>
     </message>
@@ -1860,6 +1865,250 @@ Please select the product of rated current and I²t threshold less than the moto
     </message>
 </context>
 <context>
+    <name>EventLog</name>
+    <message>
+        <location filename="../../records/EventLog.cpp" line="+12"/>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Verbindung</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schreiben</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ablehnung</source>
+        <translation>Refusal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Befehl</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Motorspeicher</source>
+        <translation>Motor memory</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler/Warnung</source>
+        <translation>Error/warning</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spindeleinlauf</source>
+        <translation>Spindle run-in</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware-Update</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung</source>
+        <translation>Recording</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogWindow</name>
+    <message>
+        <location filename="../../app/EventLogWindow.ui" line="+14"/>
+        <source>Ereignisprotokoll</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Suchen...</source>
+        <translation>Search...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ordner öffnen</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../app/EventLogWindow.cpp" line="+53"/>
+        <source>Alle Ereignisse</source>
+        <translation>All events</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>%1 von %2 Einträgen</source>
+        <translation>%1 of %2 entries</translation>
+    </message>
+</context>
+<context>
+    <name>EventRecorder</name>
+    <message>
+        <location filename="../../records/EventRecorder.cpp" line="+37"/>
+        <source>Fehler-Reset durchgeführt</source>
+        <translation>Error reset done</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler-Reset abgelehnt (%1)</source>
+        <translation>Error reset refused (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Werkseinstellungen geladen</source>
+        <translation>Factory settings loaded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Werkseinstellungen nicht geladen (%1)</source>
+        <translation>Factory settings not loaded (%1)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Motorspeicher %1 geladen</source>
+        <translation>Motor memory %1 loaded</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motorspeicher %1 gespeichert</source>
+        <translation>Motor memory %1 stored</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorspeicher %1 nicht gespeichert (%2)</source>
+        <translation>Motor memory %1 not stored (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Motorspeicher %1 gelöscht</source>
+        <translation>Motor memory %1 deleted</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspeicher %1 nicht gelöscht (%2)</source>
+        <translation>Motor memory %1 not deleted (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Parameter-Id ungültig</source>
+        <translation>invalid parameter number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Änderung nicht zulässig</source>
+        <translation>change not permitted</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wert außerhalb des gültigen Bereichs</source>
+        <translation>value out of range</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatzspeicher nicht verwendbar</source>
+        <translation>parameter set memory unusable</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Schreiben ins EEPROM</source>
+        <translation>EEPROM write error</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status 0x%1</source>
+        <translation>status 0x%1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Verbunden: %1, Firmware %2</source>
+        <translation>Connected: %1, firmware %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Umrichtertyp %1, Seriennummer %2</source>
+        <translation>inverter type %1, serial number %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Verbindung getrennt (%1)</source>
+        <translation>Connection lost (%1)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 abgelehnt (%3)</source>
+        <translation>%1: %2 refused (%3)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Startbefehl (Sollwert %1)</source>
+        <translation>Start command (set-point %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stoppbefehl</source>
+        <translation>Stop command</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warning %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Fault %1 (no description)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: nicht mehr aktiv</source>
+        <translation>%1: no longer active</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Spindeleinlauf gestartet</source>
+        <translation>Spindle run-in started</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Stopp</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schritt %1/%2: %3 für %4 s</source>
+        <translation>Step %1/%2: %3 for %4 s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf abgebrochen: %1</source>
+        <translation>Spindle run-in aborted: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf beendet</source>
+        <translation>Spindle run-in ended</translation>
+    </message>
+</context>
+<context>
     <name>FactoryResetCommand</name>
     <message>
         <location filename="../../cli/FactoryResetCommand.cpp" line="+9"/>
@@ -1880,6 +2129,19 @@ Please select the product of rated current and I²t threshold less than the moto
         <location line="+3"/>
         <source>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</source>
         <translation>The inverter has been reset to the factory settings.</translation>
+    </message>
+</context>
+<context>
+    <name>FaultHistory</name>
+    <message>
+        <location filename="../../records/FaultHistory.cpp" line="+171"/>
+        <source>vor Programmstart</source>
+        <translation>before program start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vor %1</source>
+        <translation>before %1</translation>
     </message>
 </context>
 <context>
@@ -1996,8 +2258,8 @@ Please select the product of rated current and I²t threshold less than the moto
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
         <location line="+6"/>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="+259"/>
-        <location line="+288"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+261"/>
+        <location line="+291"/>
         <source>Firmware-Update</source>
         <translation>Firmware update</translation>
     </message>
@@ -2027,13 +2289,13 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>Try again</translation>
     </message>
     <message>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="-404"/>
-        <location line="+442"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-409"/>
+        <location line="+447"/>
         <source>Keine gültige Bootloader-Binary gefunden!</source>
         <translation>No valid bootloader binary found!</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location line="-427"/>
         <source>Achtung:</source>
         <translation>Attention:</translation>
     </message>
@@ -2059,7 +2321,7 @@ Please select the product of rated current and I²t threshold less than the moto
         <translation>The inverter is in holding mode. A firmware update is not possible in this mode. Please switch off the holding current to install the update.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Zu ladende Firmware wählen</source>
         <translation>Choose the firmware to load</translation>
     </message>
@@ -2071,13 +2333,13 @@ Please select the product of rated current and I²t threshold less than the moto
     <message>
         <location line="+6"/>
         <location line="+98"/>
-        <location line="+233"/>
+        <location line="+236"/>
         <location line="+7"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-337"/>
+        <location line="-340"/>
         <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
 
 </source>
@@ -2195,23 +2457,23 @@ The port number of the communication link could not be determined!
     </message>
     <message>
         <location line="+11"/>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Bootloader-Update...</source>
         <translation>Bootloader update...</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <location line="+86"/>
+        <location line="-87"/>
+        <location line="+87"/>
         <source>Firmware-Update...</source>
         <translation>Firmware update...</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-61"/>
         <source>Verbindungsaufbau...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Die Datei kann nicht gelesen werden.</source>
         <translation>The file cannot be read.</translation>
     </message>
@@ -2246,7 +2508,7 @@ The port number of the communication link could not be determined!
         <translation>The file is a bootloader, not a firmware.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</source>
         <translation>The flashing tool &quot;%1&quot; could not be started.</translation>
     </message>
@@ -2556,11 +2818,12 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+529"/>
+        <location filename="../../app/MainWindow.cpp" line="+387"/>
+        <location line="+294"/>
         <location line="+26"/>
         <location line="+22"/>
         <location line="+9"/>
-        <location line="+265"/>
+        <location line="+267"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -2596,7 +2859,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+90"/>
-        <location filename="../../app/MainWindow.cpp" line="-467"/>
+        <location filename="../../app/MainWindow.cpp" line="-694"/>
+        <location line="+225"/>
         <location line="+368"/>
         <source>Nicht verbunden</source>
         <translation>Not connected</translation>
@@ -2632,7 +2896,15 @@ Maximum: %3%4</translation>
         <translation>Compare...</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-386"/>
+        <location line="+16"/>
+        <location line="+3"/>
+        <location filename="../../app/MainWindow.cpp" line="-576"/>
+        <source>Protokoll</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-17"/>
+        <location line="+207"/>
         <location line="+386"/>
         <source>Verbunden</source>
         <translation>Connected</translation>
@@ -2663,7 +2935,8 @@ Maximum: %3%4</translation>
         <translation>Motor runs</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-510"/>
+        <location line="+510"/>
         <source>Umrichter betriebsbereit</source>
         <translation>Inverter ready for operation</translation>
     </message>
@@ -2695,7 +2968,8 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-302"/>
+        <location line="+321"/>
         <location line="+26"/>
         <location line="+9"/>
         <location line="+100"/>
@@ -2703,7 +2977,74 @@ Maximum: %3%4</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-514"/>
+        <source>Ereignisprotokoll…</source>
+        <translation>Event log…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verlauf der Betriebswerte…</source>
+        <translation>Trend of operating values…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aufzeichnung stoppen</source>
+        <translation>Stop recording</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung starten</source>
+        <translation>Start recording</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Servicebericht erstellen…</source>
+        <translation>Create service report…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Aufzeichnung läuft: %1</source>
+        <translation>Recording: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</source>
+        <translation>Event log, trend of operating values, recording and service report</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Servicebericht speichern</source>
+        <translation>Save service report</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der Servicebericht konnte nicht geschrieben werden:
+%1
+
+</source>
+        <translation>The service report could not be written:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Servicebericht wurde gespeichert:
+%1
+
+</source>
+        <translation>The service report has been saved:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+314"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>At least one error has occurred by activating the settings!
@@ -2791,7 +3132,7 @@ Please check that a suitable program for viewing pdf files is installed!
         <translation>Switch to German</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>Torvana trotzdem schließen?</source>
         <translation>Close Torvana anyway?</translation>
     </message>
@@ -2972,7 +3313,7 @@ Please wait until the firmware update is finished before closing Torvana.
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+320"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+315"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
@@ -3046,7 +3387,7 @@ Please wait until the firmware update is finished before closing Torvana.
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-292"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -3120,15 +3461,15 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+377"/>
+        <location line="+372"/>
         <location line="+58"/>
         <location line="+287"/>
         <source> min-1</source>
         <translation> rpm</translation>
     </message>
     <message>
-        <location line="-664"/>
-        <location line="+665"/>
+        <location line="-659"/>
+        <location line="+660"/>
         <source>Speicherplatz wählen...</source>
         <translation>Select parameter-set...</translation>
     </message>
@@ -3559,7 +3900,7 @@ Do you really want to reset the inverter to its factory settings?
 <context>
     <name>ParameterFieldBinder</name>
     <message>
-        <location filename="../../pages/ParameterFieldBinder.cpp" line="+393"/>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+456"/>
         <source>Im Umrichter (Stand %1): %2</source>
         <translation>On the inverter (as of %1): %2</translation>
     </message>
@@ -4201,6 +4542,47 @@ Do you really want to reset the inverter to its factory settings?
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <location filename="../../records/RecordKeeper.cpp" line="+29"/>
+        <source>Torvana %1 gestartet</source>
+        <translation>Torvana %1 started</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Fehlerschnappschuss gespeichert: %1</source>
+        <translation>Fault snapshot saved: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Aufzeichnung gestartet: %1</source>
+        <translation>Recording started: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Aufzeichnung beendet: %1 (%n Zeilen)</source>
+        <translation>
+            <numerusform>Recording ended: %1 (%n row)</numerusform>
+            <numerusform>Recording ended: %1 (%n rows)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Torvana beendet</source>
+        <translation>Torvana closed</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Servicebericht erstellt: %1</source>
+        <translation>Service report created: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Datei konnte nicht geschrieben werden: %1</source>
+        <translation>File could not be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResetCommand</name>
     <message>
         <location filename="../../cli/ResetCommand.cpp" line="+9"/>
@@ -4239,6 +4621,202 @@ Do you really want to reset the inverter to its factory settings?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceReport</name>
+    <message>
+        <location filename="../../records/ServiceReport.cpp" line="+29"/>
+        <source>Servicebericht %1 %2.pdf</source>
+        <translation>Service report %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 (Prototyp)</source>
+        <translation>%1 (prototype)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warning %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Fault %1 (no description)</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceReportPdf</name>
+    <message>
+        <location filename="../../records/ServiceReportPdf.cpp" line="+117"/>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+13"/>
+        <source>Servicebericht</source>
+        <translation>Service report</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Servicebericht, Seriennummer %1, %2</source>
+        <translation>Service report, serial number %1, %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Programm</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erstellt</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichtertyp</source>
+        <translation>Inverter type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verbindung</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>verbunden</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nicht verbunden (Werte der letzten Verbindung)</source>
+        <translation>not connected (values of the last connection)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belegte Motorspeicher</source>
+        <translation>Motor memories in use</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fehlerhistorie</source>
+        <translation>Fault history</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+60"/>
+        <source>Keine Einträge.</source>
+        <translation>No entries.</translation>
+    </message>
+    <message>
+        <location line="-58"/>
+        <source>aktiv, zuerst gesehen: %1</source>
+        <translation>active, first seen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zuerst gesehen: %1</source>
+        <translation>first seen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1. Störung: %2 (%3)</source>
+        <translation>Fault %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ursache: %1</source>
+        <translation>Cause: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Behebung: %1</source>
+        <translation>Remedy: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Verlauf der letzten Minuten</source>
+        <translation>Trend of the last minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine Betriebswerte aufgezeichnet.</source>
+        <translation>No operating values recorded.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Werkseinstellung</source>
+        <translation>Factory default</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abweichend</source>
+        <translation>Differs</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>* Wert der Arbeitskopie; der Wert im Umrichter ist nicht bekannt.</source>
+        <translation>* Value of the working copy; the inverter&apos;s value is not known.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebswerte</source>
+        <translation>Operating values</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Ereignisprotokoll (letzte %n Einträge)</source>
+        <translation>
+            <numerusform>Event log (last %n entry)</numerusform>
+            <numerusform>Event log (last %n entries)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4294,7 +4872,7 @@ Do you really want to reset the inverter to its factory settings?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+467"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+469"/>
         <source>Spindeleinlauf</source>
         <translation>Spindle run-in</translation>
     </message>
@@ -4366,7 +4944,7 @@ Do you really want to reset the inverter to its factory settings?
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-551"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-553"/>
         <source>Erstinbetriebnahme</source>
         <translation>Initial operation</translation>
     </message>
@@ -4446,13 +5024,13 @@ The spindle run-in is stopped. Please check the error messages on the DIAGNOSTIC
     </message>
     <message>
         <location line="+53"/>
-        <location line="+209"/>
+        <location line="+211"/>
         <location line="+15"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-223"/>
+        <location line="-225"/>
         <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
 
 </source>
@@ -4461,7 +5039,7 @@ The spindle run-in is stopped. Please check the error messages on the DIAGNOSTIC
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>0:00 min / %1:%2 min</source>
         <translation>0:00 min / %1:%2 min</translation>
     </message>
@@ -4483,26 +5061,26 @@ For more information, see details.</translation>
     </message>
     <message>
         <location line="-40"/>
-        <location line="+88"/>
+        <location line="+89"/>
         <location line="+41"/>
         <location line="+107"/>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="-505"/>
+        <location line="-507"/>
         <source>Stelle die Einstellungen vor dem Spindeleinlauf wieder her...</source>
         <translation>Restoring the settings from before the spindle run-in...</translation>
     </message>
     <message>
-        <location line="+270"/>
+        <location line="+271"/>
         <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig wiederhergestellt werden!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>The settings from before the spindle run-in could not be restored completely!
 For more information, see details.</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+130"/>
         <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht wiederhergestellt werden: Der Umrichter hat nicht geantwortet.
 
 </source>
@@ -4667,6 +5245,60 @@ Torvana starts with the default settings.
         <location filename="../../cli/StatusCommand.cpp" line="+15"/>
         <source>status erwartet keine Argumente.</source>
         <translation>status takes no arguments.</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <location filename="../../records/TrendCsv.cpp" line="+21"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlotDialog</name>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.ui" line="+14"/>
+        <source>Verlauf der Betriebswerte</source>
+        <translation>Trend of operating values</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="+66"/>
+        <location line="+261"/>
+        <source>Anhalten</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Letzte 10 Minuten</source>
+        <translation>Last 10 minutes</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Mit der Maus einen Bereich aufziehen, um ihn zu vergrößern.</source>
+        <translation>Drag over a span with the mouse to zoom into it.</translation>
+    </message>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="-261"/>
+        <location line="+261"/>
+        <source>Fortsetzen</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Cursor %1: keine Werte</source>
+        <translation>Cursor %1: no values</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cursor %1: %2</source>
+        <translation>Cursor %1: %2</translation>
     </message>
 </context>
 <context>

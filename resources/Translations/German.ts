@@ -888,7 +888,7 @@ P%1</translation>
     <message>
         <location line="+28"/>
         <location line="+44"/>
-        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+29"/>
+        <location filename="../../pages/DiagnosticsWidgetHalvex.cpp" line="+31"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -1010,7 +1010,7 @@ P%1</translation>
         <translation>5. Störung: </translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+63"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
@@ -1416,7 +1416,12 @@ P%1</translation>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+156"/>
+        <source>aktiv – %1</source>
+        <translation>aktiv – %1</translation>
+    </message>
+    <message>
+        <location line="+140"/>
         <source>Fehler </source>
         <translation>Fehler </translation>
     </message>
@@ -1860,6 +1865,250 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     </message>
 </context>
 <context>
+    <name>EventLog</name>
+    <message>
+        <location filename="../../records/EventLog.cpp" line="+12"/>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Verbindung</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schreiben</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ablehnung</source>
+        <translation>Ablehnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Befehl</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Motorspeicher</source>
+        <translation>Motorspeicher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler/Warnung</source>
+        <translation>Fehler/Warnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spindeleinlauf</source>
+        <translation>Spindeleinlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware-Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogWindow</name>
+    <message>
+        <location filename="../../app/EventLogWindow.ui" line="+14"/>
+        <source>Ereignisprotokoll</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Suchen...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Kopieren</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ordner öffnen</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../app/EventLogWindow.cpp" line="+53"/>
+        <source>Alle Ereignisse</source>
+        <translation>Alle Ereignisse</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>%1 von %2 Einträgen</source>
+        <translation>%1 von %2 Einträgen</translation>
+    </message>
+</context>
+<context>
+    <name>EventRecorder</name>
+    <message>
+        <location filename="../../records/EventRecorder.cpp" line="+37"/>
+        <source>Fehler-Reset durchgeführt</source>
+        <translation>Fehler-Reset durchgeführt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fehler-Reset abgelehnt (%1)</source>
+        <translation>Fehler-Reset abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Werkseinstellungen geladen</source>
+        <translation>Werkseinstellungen geladen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Werkseinstellungen nicht geladen (%1)</source>
+        <translation>Werkseinstellungen nicht geladen (%1)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Motorspeicher %1 geladen</source>
+        <translation>Motorspeicher %1 geladen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Motorspeicher %1 gespeichert</source>
+        <translation>Motorspeicher %1 gespeichert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Motorspeicher %1 nicht gespeichert (%2)</source>
+        <translation>Motorspeicher %1 nicht gespeichert (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Motorspeicher %1 gelöscht</source>
+        <translation>Motorspeicher %1 gelöscht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Motorspeicher %1 nicht gelöscht (%2)</source>
+        <translation>Motorspeicher %1 nicht gelöscht (%2)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Parameter-Id ungültig</source>
+        <translation>Parameter-Id ungültig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Änderung nicht zulässig</source>
+        <translation>Änderung nicht zulässig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wert außerhalb des gültigen Bereichs</source>
+        <translation>Wert außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parametersatzspeicher nicht verwendbar</source>
+        <translation>Parametersatzspeicher nicht verwendbar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Schreiben ins EEPROM</source>
+        <translation>Fehler beim Schreiben ins EEPROM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status 0x%1</source>
+        <translation>Status 0x%1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Verbunden: %1, Firmware %2</source>
+        <translation>Verbunden: %1, Firmware %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Umrichtertyp %1, Seriennummer %2</source>
+        <translation>Umrichtertyp %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Verbindung getrennt (%1)</source>
+        <translation>Verbindung getrennt (%1)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 abgelehnt (%3)</source>
+        <translation>%1: %2 abgelehnt (%3)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Startbefehl (Sollwert %1)</source>
+        <translation>Startbefehl (Sollwert %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stoppbefehl</source>
+        <translation>Stoppbefehl</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warnung %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Störung %1 (ohne Beschreibung)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: nicht mehr aktiv</source>
+        <translation>%1: nicht mehr aktiv</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Spindeleinlauf gestartet</source>
+        <translation>Spindeleinlauf gestartet</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Schritt %1/%2: %3 für %4 s</source>
+        <translation>Schritt %1/%2: %3 für %4 s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf abgebrochen: %1</source>
+        <translation>Spindeleinlauf abgebrochen: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Spindeleinlauf beendet</source>
+        <translation>Spindeleinlauf beendet</translation>
+    </message>
+</context>
+<context>
     <name>FactoryResetCommand</name>
     <message>
         <location filename="../../cli/FactoryResetCommand.cpp" line="+9"/>
@@ -1880,6 +2129,19 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <location line="+3"/>
         <source>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</source>
         <translation>Der Umrichter wurde auf die Werkseinstellungen zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>FaultHistory</name>
+    <message>
+        <location filename="../../records/FaultHistory.cpp" line="+171"/>
+        <source>vor Programmstart</source>
+        <translation>vor Programmstart</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>vor %1</source>
+        <translation>vor %1</translation>
     </message>
 </context>
 <context>
@@ -1996,8 +2258,8 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     <message>
         <location filename="../../service/FlashUpdateWidget.ui" line="+14"/>
         <location line="+6"/>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="+259"/>
-        <location line="+288"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="+261"/>
+        <location line="+291"/>
         <source>Firmware-Update</source>
         <translation>Firmware-Update</translation>
     </message>
@@ -2027,13 +2289,13 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <translation>Erneut versuchen</translation>
     </message>
     <message>
-        <location filename="../../service/FlashUpdateWidget.cpp" line="-404"/>
-        <location line="+442"/>
+        <location filename="../../service/FlashUpdateWidget.cpp" line="-409"/>
+        <location line="+447"/>
         <source>Keine gültige Bootloader-Binary gefunden!</source>
         <translation>Keine gültige Bootloader-Binary gefunden!</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location line="-427"/>
         <source>Achtung:</source>
         <translation>Achtung:</translation>
     </message>
@@ -2059,7 +2321,7 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
         <translation>Der Umrichter ist gerade im Haltebetrieb. In dieser Betriebsart ist es jedoch nicht möglich, ein Firmware-Update durchzuführen. Bitte deaktivieren sie den Haltestrom, um das Update einspielen zu können.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>Zu ladende Firmware wählen</source>
         <translation>Zu ladende Firmware wählen</translation>
     </message>
@@ -2071,13 +2333,13 @@ Bitte das Produkt aus Nennstrom und Stromschwelle kleiner als den Motorspitzenst
     <message>
         <location line="+6"/>
         <location line="+98"/>
-        <location line="+233"/>
+        <location line="+236"/>
         <location line="+7"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-337"/>
+        <location line="-340"/>
         <source>Die ausgewählte Datei ist nicht lesbar oder keine gültige Firmware-Datei!
 
 </source>
@@ -2195,23 +2457,23 @@ Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
     </message>
     <message>
         <location line="+11"/>
-        <location line="+96"/>
+        <location line="+97"/>
         <source>Bootloader-Update...</source>
         <translation>Bootloader-Update...</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <location line="+86"/>
+        <location line="-87"/>
+        <location line="+87"/>
         <source>Firmware-Update...</source>
         <translation>Firmware-Update...</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-61"/>
         <source>Verbindungsaufbau...</source>
         <translation>Verbindungsaufbau...</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Die Datei kann nicht gelesen werden.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
@@ -2246,7 +2508,7 @@ Die Portnummer der Kommunikationsverbindung konnte nicht bestimmt werden!
         <translation>Die Datei ist ein Bootloader, keine Firmware.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</source>
         <translation>Das Flash-Programm &quot;%1&quot; konnte nicht gestartet werden.</translation>
     </message>
@@ -2556,11 +2818,12 @@ Maximum: %3%4</translation>
     <name>MainWindow</name>
     <message>
         <location filename="../../app/MainWindow.ui" line="+14"/>
-        <location filename="../../app/MainWindow.cpp" line="+529"/>
+        <location filename="../../app/MainWindow.cpp" line="+387"/>
+        <location line="+294"/>
         <location line="+26"/>
         <location line="+22"/>
         <location line="+9"/>
-        <location line="+265"/>
+        <location line="+267"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
@@ -2596,7 +2859,8 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+90"/>
-        <location filename="../../app/MainWindow.cpp" line="-467"/>
+        <location filename="../../app/MainWindow.cpp" line="-694"/>
+        <location line="+225"/>
         <location line="+368"/>
         <source>Nicht verbunden</source>
         <translation>Nicht verbunden</translation>
@@ -2632,7 +2896,15 @@ Maximum: %3%4</translation>
         <translation>Vergleichen...</translation>
     </message>
     <message>
-        <location filename="../../app/MainWindow.cpp" line="-386"/>
+        <location line="+16"/>
+        <location line="+3"/>
+        <location filename="../../app/MainWindow.cpp" line="-576"/>
+        <source>Protokoll</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <location filename="../../app/MainWindow.cpp" line="-17"/>
+        <location line="+207"/>
         <location line="+386"/>
         <source>Verbunden</source>
         <translation>Verbunden</translation>
@@ -2663,7 +2935,8 @@ Maximum: %3%4</translation>
         <translation>Motor läuft</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-510"/>
+        <location line="+510"/>
         <source>Umrichter betriebsbereit</source>
         <translation>Umrichter betriebsbereit</translation>
     </message>
@@ -2695,7 +2968,8 @@ Maximum: %3%4</translation>
 </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-302"/>
+        <location line="+321"/>
         <location line="+26"/>
         <location line="+9"/>
         <location line="+100"/>
@@ -2703,7 +2977,74 @@ Maximum: %3%4</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-514"/>
+        <source>Ereignisprotokoll…</source>
+        <translation>Ereignisprotokoll…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verlauf der Betriebswerte…</source>
+        <translation>Verlauf der Betriebswerte…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aufzeichnung stoppen</source>
+        <translation>Aufzeichnung stoppen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aufzeichnung starten</source>
+        <translation>Aufzeichnung starten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Servicebericht erstellen…</source>
+        <translation>Servicebericht erstellen…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Aufzeichnung läuft: %1</source>
+        <translation>Aufzeichnung läuft: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</source>
+        <translation>Ereignisprotokoll, Verlauf der Betriebswerte, Aufzeichnung und Servicebericht</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Servicebericht speichern</source>
+        <translation>Servicebericht speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Der Servicebericht konnte nicht geschrieben werden:
+%1
+
+</source>
+        <translation>Der Servicebericht konnte nicht geschrieben werden:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Servicebericht wurde gespeichert:
+%1
+
+</source>
+        <translation>Der Servicebericht wurde gespeichert:
+%1
+
+</translation>
+    </message>
+    <message>
+        <location line="+314"/>
         <source>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>Beim Setzen der vorgenommenen Einstellungen ist mindestens ein Fehler aufgetreten!
@@ -2791,7 +3132,7 @@ Bitte überprüfen Sie, dass ein geeignetes Programm zum Anzeigen von pdf-Dateie
         <translation>Umschalten zu Deutsch</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>Torvana trotzdem schließen?</source>
         <translation>Torvana trotzdem schließen?</translation>
     </message>
@@ -2972,7 +3313,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     </message>
     <message>
         <location line="+125"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+320"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="+315"/>
         <source>Laden</source>
         <translation>Laden</translation>
     </message>
@@ -3046,7 +3387,7 @@ Bitte warten Sie bis das Firmware-Update abgeschlossen ist, um Torvana schließe
     <message>
         <location line="+28"/>
         <location line="+110"/>
-        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-292"/>
+        <location filename="../../pages/MonitoringWidgetHalvex.cpp" line="-287"/>
         <source> Hz</source>
         <translation> Hz</translation>
     </message>
@@ -3120,15 +3461,15 @@ Maximum: %3%4</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+377"/>
+        <location line="+372"/>
         <location line="+58"/>
         <location line="+287"/>
         <source> min-1</source>
         <translation> min-1</translation>
     </message>
     <message>
-        <location line="-664"/>
-        <location line="+665"/>
+        <location line="-659"/>
+        <location line="+660"/>
         <source>Speicherplatz wählen...</source>
         <translation>Speicherplatz wählen...</translation>
     </message>
@@ -3559,7 +3900,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
 <context>
     <name>ParameterFieldBinder</name>
     <message>
-        <location filename="../../pages/ParameterFieldBinder.cpp" line="+393"/>
+        <location filename="../../pages/ParameterFieldBinder.cpp" line="+456"/>
         <source>Im Umrichter (Stand %1): %2</source>
         <translation>Im Umrichter (Stand %1): %2</translation>
     </message>
@@ -4201,6 +4542,47 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <location filename="../../records/RecordKeeper.cpp" line="+29"/>
+        <source>Torvana %1 gestartet</source>
+        <translation>Torvana %1 gestartet</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Fehlerschnappschuss gespeichert: %1</source>
+        <translation>Fehlerschnappschuss gespeichert: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Aufzeichnung gestartet: %1</source>
+        <translation>Aufzeichnung gestartet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Aufzeichnung beendet: %1 (%n Zeilen)</source>
+        <translation>
+            <numerusform>Aufzeichnung beendet: %1 (%n Zeile)</numerusform>
+            <numerusform>Aufzeichnung beendet: %1 (%n Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Torvana beendet</source>
+        <translation>Torvana beendet</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Servicebericht erstellt: %1</source>
+        <translation>Servicebericht erstellt: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Datei konnte nicht geschrieben werden: %1</source>
+        <translation>Datei konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResetCommand</name>
     <message>
         <location filename="../../cli/ResetCommand.cpp" line="+9"/>
@@ -4239,6 +4621,202 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <location line="+1"/>
         <source>U [V~]</source>
         <translation>U [V~]</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceReport</name>
+    <message>
+        <location filename="../../records/ServiceReport.cpp" line="+29"/>
+        <source>Servicebericht %1 %2.pdf</source>
+        <translation>Servicebericht %1 %2.pdf</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 (Prototyp)</source>
+        <translation>%1 (Prototyp)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>keine</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Fehler %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Warnung %1 - %2</source>
+        <translation>Warnung %1 - %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Störung %1 (ohne Beschreibung)</source>
+        <translation>Störung %1 (ohne Beschreibung)</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceReportPdf</name>
+    <message>
+        <location filename="../../records/ServiceReportPdf.cpp" line="+117"/>
+        <source>Seite %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+13"/>
+        <source>Servicebericht</source>
+        <translation>Servicebericht</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Servicebericht, Seriennummer %1, %2</source>
+        <translation>Servicebericht, Seriennummer %1, %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Programm</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erstellt</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Umrichtertyp</source>
+        <translation>Umrichtertyp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verbindung</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>verbunden</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nicht verbunden (Werte der letzten Verbindung)</source>
+        <translation>nicht verbunden (Werte der letzten Verbindung)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Belegte Motorspeicher</source>
+        <translation>Belegte Motorspeicher</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fehlerhistorie</source>
+        <translation>Fehlerhistorie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+60"/>
+        <source>Keine Einträge.</source>
+        <translation>Keine Einträge.</translation>
+    </message>
+    <message>
+        <location line="-58"/>
+        <source>aktiv, zuerst gesehen: %1</source>
+        <translation>aktiv, zuerst gesehen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zuerst gesehen: %1</source>
+        <translation>zuerst gesehen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1. Störung: %2 (%3)</source>
+        <translation>%1. Störung: %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ursache: %1</source>
+        <translation>Ursache: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Behebung: %1</source>
+        <translation>Behebung: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Verlauf der letzten Minuten</source>
+        <translation>Verlauf der letzten Minuten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keine Betriebswerte aufgezeichnet.</source>
+        <translation>Keine Betriebswerte aufgezeichnet.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bezeichnung</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Werkseinstellung</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abweichend</source>
+        <translation>Abweichend</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Einstellungen</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>* Wert der Arbeitskopie; der Wert im Umrichter ist nicht bekannt.</source>
+        <translation>* Wert der Arbeitskopie; der Wert im Umrichter ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Betriebswerte</source>
+        <translation>Betriebswerte</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Ereignisprotokoll (letzte %n Einträge)</source>
+        <translation>
+            <numerusform>Ereignisprotokoll (letzter %n Eintrag)</numerusform>
+            <numerusform>Ereignisprotokoll (letzte %n Einträge)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4294,7 +4872,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
     <message>
         <location filename="../../service/SpindleRunWidget.ui" line="+14"/>
         <location line="+82"/>
-        <location filename="../../service/SpindleRunWidget.cpp" line="+467"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="+469"/>
         <source>Spindeleinlauf</source>
         <translation>Spindeleinlauf</translation>
     </message>
@@ -4366,7 +4944,7 @@ Wollen Sie den Umrichter wirklich auf die Werkseinstellungen zurücksetzen?
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../../service/SpindleRunWidget.cpp" line="-551"/>
+        <location filename="../../service/SpindleRunWidget.cpp" line="-553"/>
         <source>Erstinbetriebnahme</source>
         <translation>Erstinbetriebnahme</translation>
     </message>
@@ -4446,13 +5024,13 @@ Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der 
     </message>
     <message>
         <location line="+53"/>
-        <location line="+209"/>
+        <location line="+211"/>
         <location line="+15"/>
         <source>Torvana</source>
         <translation>Torvana</translation>
     </message>
     <message>
-        <location line="-223"/>
+        <location line="-225"/>
         <source>Der Spindeleinlauf wurde erfolgreich abgeschlossen!
 
 </source>
@@ -4461,7 +5039,7 @@ Der Spindeleinlauf wird gestoppt. Bitte prüfen Sie die Fehlermeldungen auf der 
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>0:00 min / %1:%2 min</source>
         <translation>0:00 min / %1:%2 min</translation>
     </message>
@@ -4483,26 +5061,26 @@ Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
         <location line="-40"/>
-        <location line="+88"/>
+        <location line="+89"/>
         <location line="+41"/>
         <location line="+107"/>
         <source>Fehler</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="-505"/>
+        <location line="-507"/>
         <source>Stelle die Einstellungen vor dem Spindeleinlauf wieder her...</source>
         <translation>Stelle die Einstellungen vor dem Spindeleinlauf wieder her...</translation>
     </message>
     <message>
-        <location line="+270"/>
+        <location line="+271"/>
         <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig wiederhergestellt werden!
 Weitere Informationen finden Sie unter Details.</source>
         <translation>Die Einstellungen vor dem Spindeleinlauf konnten nicht vollständig wiederhergestellt werden!
 Weitere Informationen finden Sie unter Details.</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+130"/>
         <source>Die Einstellungen vor dem Spindeleinlauf konnten nicht wiederhergestellt werden: Der Umrichter hat nicht geantwortet.
 
 </source>
@@ -4667,6 +5245,60 @@ Torvana startet mit den Standardeinstellungen.
         <location filename="../../cli/StatusCommand.cpp" line="+15"/>
         <source>status erwartet keine Argumente.</source>
         <translation>status erwartet keine Argumente.</translation>
+    </message>
+</context>
+<context>
+    <name>TrendCsv</name>
+    <message>
+        <location filename="../../records/TrendCsv.cpp" line="+21"/>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlotDialog</name>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.ui" line="+14"/>
+        <source>Verlauf der Betriebswerte</source>
+        <translation>Verlauf der Betriebswerte</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Werte</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="+66"/>
+        <location line="+261"/>
+        <source>Anhalten</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Letzte 10 Minuten</source>
+        <translation>Letzte 10 Minuten</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Mit der Maus einen Bereich aufziehen, um ihn zu vergrößern.</source>
+        <translation>Mit der Maus einen Bereich aufziehen, um ihn zu vergrößern.</translation>
+    </message>
+    <message>
+        <location filename="../../pages/TrendPlotDialog.cpp" line="-261"/>
+        <location line="+261"/>
+        <source>Fortsetzen</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Cursor %1: keine Werte</source>
+        <translation>Cursor %1: keine Werte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cursor %1: %2</source>
+        <translation>Cursor %1: %2</translation>
     </message>
 </context>
 <context>

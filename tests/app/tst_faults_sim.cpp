@@ -202,13 +202,17 @@ class TestFaultsSimulator : public QObject
         return m_simulator.command(line, QRegularExpression(QStringLiteral(".")));
     }
 
-    // Every file below the temporary home with its size and time of change.
+    // Every file below the temporary home with its size and time of change,
+    // but the event log, which is to note the faults.
     static QStringList files()
     {
         QStringList list;
+        const QString logs = StartupSettings::dataFolder() + QStringLiteral("/Logs/");
         QDirIterator it(QDir::homePath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
+            if (it.filePath().startsWith(logs))
+                continue;
             list << QStringLiteral("%1 %2 %3")
                         .arg(it.filePath())
                         .arg(it.fileInfo().size())

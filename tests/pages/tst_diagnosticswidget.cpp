@@ -20,7 +20,8 @@
 namespace {
 constexpr uint8_t ErrorReset = 1, SetParameter = 8;
 enum : uint16_t { SpeedDisplay = 8, ActualFrequency = 13, InverterFlags = 27, FirstError = 30, SecondError = 31,
-                  PolePairs = 96, HeatSinkTemperature = 99, RelayAndLed = 101, DinAndTemperature = 102 };
+                  PolePairs = 96, HeatSinkTemperature = 99, RelayAndLed = 101, DinAndTemperature = 102,
+                  MotorSets = 149 };
 enum : uint16_t { WarningBit = 0x0002, ErrorBit = 0x0004, MotorRunsBit = 0x0008 };
 const char *const inversionBoxes[] = {"relay1InvertCheckBox", "relay2InvertCheckBox", "ledFaultInvertCheckBox",
                                       "ledOperationInvertCheckBox"};
@@ -40,10 +41,12 @@ class TestDiagnosticsWidget : public QObject
     template <class T = QWidget>
     T *widget(const QString &name) const { return m_page->findChild<T *>(name); }
 
-    // A changed heat sink temperature makes it a poll of operating values, which the page follows.
+    // A changed heat sink temperature makes it a poll of operating values, which the page follows;
+    // the last number of the poll (MotorSets) completes it.
     void poll(QMap<uint16_t, uint16_t> values)
     {
         values[HeatSinkTemperature] = ++m_temperature;
+        values.insert(MotorSets, 0);
         if (m_inverter)
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 m_inverter->values[it.key()] = it.value();
@@ -138,6 +141,10 @@ private slots:
 
     void leds()
     {
+        // Without a connection no lamp claims a state.
+        poll({{RelayAndLed, 0x0021}, {DinAndTemperature, 0x0080}});
+        QVERIFY(!lit("ledRelay1Label") && !lit("ledPlcInputLabel"));
+        QVERIFY(connectInverter());
         poll({{RelayAndLed, 0x0021}, {DinAndTemperature, 0x0080}});
         QStringList lamps;
         for (const char *name : {"ledRelay1Label", "ledRelay2Label", "ledFaultLabel", "ledOperationLabel",
@@ -215,6 +222,7 @@ private slots:
 
     void speedDisplayInRpm()
     {
+        QVERIFY(connectInverter());
         poll({{SpeedDisplay, 0x8006}, {PolePairs, 2}, {ActualFrequency, 500}});
         auto *actual = widget<QDoubleSpinBox>("actualFrequencyWRSpinBox");
         QTRY_COMPARE(actual->suffix(), QString(" min-1"));
